@@ -1,0 +1,65 @@
+// Simulated atoms, directories, message queue, clock and message boxes.
+#include "sim/desktop/system_sim.h"
+
+#include <cstring>
+
+#include "text/cp1251.h"
+
+namespace ornil::sim {
+
+std::uint16_t SimAtoms::Add(const std::string& name) {
+  std::uint16_t atom = 0xC000;
+  while (atoms_.contains(atom))
+    ++atom;
+  atoms_[atom] = name;
+  return atom;
+}
+
+std::uint32_t SimAtoms::GetAtomName(std::uint16_t atom, char* buffer, int size) {
+  auto it = atoms_.find(atom);
+  if (it == atoms_.end() || buffer == nullptr || size <= 0) return 0;
+  const std::size_t n = std::min(it->second.size(), static_cast<std::size_t>(size - 1));
+  std::memcpy(buffer, it->second.data(), n);
+  buffer[n] = '\0';
+  return static_cast<std::uint32_t>(n);
+}
+
+void SimFileSystem::AddDirectory(const std::string& path) {
+  directories_.insert(text::Lower(path));
+}
+
+bool SimFileSystem::DirectoryExists(const std::string& path) {
+  std::string key = text::Lower(path);
+  if (directories_.contains(key)) return true;
+  // A trailing separator names the same directory.
+  while (!key.empty() && (key.back() == '\\' || key.back() == '/'))
+    key.pop_back();
+  return directories_.contains(key) || directories_.contains(key + "\\");
+}
+
+bool SimMessageQueue::PeekMessageRemove(platform::QueuedMessage& message) {
+  if (queue_.empty()) return false;
+  message = queue_.front();
+  queue_.pop_front();
+  return true;
+}
+
+void SimMessageQueue::DispatchMessage(const platform::QueuedMessage& message) {
+  dispatched_.push_back(message);
+  if (onDispatch) onDispatch(message);
+}
+
+void SimMessageQueue::PostQuitMessage(int exitCode) {
+  queue_.push_back({0, platform::WM_QUIT_MESSAGE, static_cast<std::uintptr_t>(exitCode), 0});
+}
+
+int SimDialogs::ShowMessageBox(const std::string& text, const std::string& caption,
+                               std::uint32_t flags) {
+  shown_.push_back({text, caption, flags});
+  if (answers_.empty()) return 1;
+  const int answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+}  // namespace ornil::sim

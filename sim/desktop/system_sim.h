@@ -1,0 +1,80 @@
+// Simulated system services behind the small seams: the global atom table, directories on disk,
+// the thread's message queue, the calendar clock and recorded message boxes.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/system.h"
+
+namespace ornil::sim {
+
+class SimAtoms : public platform::Atoms {
+ public:
+  // Adds a global atom with the next free number from 0xC000 and returns it.
+  std::uint16_t Add(const std::string& name);
+  void Delete(std::uint16_t atom) { atoms_.erase(atom); }
+  std::uint32_t GetAtomName(std::uint16_t atom, char* buffer, int size) override;
+
+ private:
+  std::map<std::uint16_t, std::string> atoms_;
+};
+
+class SimFileSystem : public platform::FileSystem {
+ public:
+  // Directories compare without regard to letter case, as on Windows.
+  void AddDirectory(const std::string& path);
+  bool DirectoryExists(const std::string& path) override;
+
+ private:
+  std::set<std::string> directories_;
+};
+
+class SimMessageQueue : public platform::MessageQueue {
+ public:
+  void Post(const platform::QueuedMessage& message) { queue_.push_back(message); }
+  std::size_t Pending() const { return queue_.size(); }
+  std::vector<platform::QueuedMessage>& Dispatched() { return dispatched_; }
+  std::function<void(const platform::QueuedMessage&)> onDispatch;
+
+  bool PeekMessageRemove(platform::QueuedMessage& message) override;
+  void TranslateMessage(const platform::QueuedMessage&) override {}
+  void DispatchMessage(const platform::QueuedMessage& message) override;
+  void PostQuitMessage(int exitCode) override;
+
+ private:
+  std::deque<platform::QueuedMessage> queue_;
+  std::vector<platform::QueuedMessage> dispatched_;
+};
+
+class SimClock : public platform::Clock {
+ public:
+  std::int64_t seconds = 1'700'000'000;
+  std::int64_t CalendarSeconds() override { return seconds; }
+};
+
+struct ShownMessageBox {
+  std::string text;  // Windows-1251, as shown
+  std::string caption;
+  std::uint32_t flags = 0;
+};
+
+class SimDialogs : public platform::Dialogs {
+ public:
+  std::vector<ShownMessageBox>& Shown() { return shown_; }
+  // Answers for the next boxes, in order; IDOK (1) once they run out.
+  void Answer(int button) { answers_.push_back(button); }
+  int ShowMessageBox(const std::string& text, const std::string& caption,
+                     std::uint32_t flags) override;
+
+ private:
+  std::vector<ShownMessageBox> shown_;
+  std::deque<int> answers_;
+};
+
+}  // namespace ornil::sim

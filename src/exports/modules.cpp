@@ -1,0 +1,16 @@
+// Each module's initialisation and finalisation is its own boundary.
+#include "exports/modules.h"
+
+#include "host/dde_module.h"
+
+namespace ornil {
+
+void LoadLibraryModules() {
+  InitializeDdeModule();
+}
+
+void UnloadLibraryModules() {
+  FinalizeDdeModule();
+}
+
+}  // namespace ornil

@@ -1,0 +1,26 @@
+// The functions Ornil.dll exports by undecorated name, standard Windows calling convention.
+// Natively (tests, the demo) the same functions are plain C functions.
+#pragma once
+
+#include <cstdint>
+
+#if defined(_WIN32)
+#define ORNIL_API __stdcall
+#else
+#define ORNIL_API
+#endif
+
+extern "C" {
+
+// Connection.
+std::int32_t ORNIL_API GetApplicationId(std::int32_t n);
+std::uintptr_t ORNIL_API RegisterApplication(std::int32_t identifier, char* directory);
+void ORNIL_API UnRegisterApplication(std::int32_t identifier);
+std::uintptr_t ORNIL_API GetMapInfoDdeConv(std::uintptr_t mapInfoWindow);
+std::uint32_t ORNIL_API GetDdeInstId();
+
+// Statement reporting.
+std::int32_t ORNIL_API SetMbApplicationExecuteError(std::int32_t executedWithoutError);
+std::int32_t ORNIL_API IsPrintingError();
+void ORNIL_API SetLastMapInfoErrorString(const char* text);
+}

@@ -1,0 +1,321 @@
+// DDE transactions, the MapInfo conversation and the companion conversations.
+#include "host/dde_connection.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "host/errors.h"
+#include "platform/ddeml_codes.h"
+#include "platform/seams.h"
+#include "text/cp1251.h"
+
+namespace ornil {
+
+using namespace ornil::dde;
+using platform::HDdeData;
+using platform::Hsz;
+
+namespace {
+
+platform::Ddeml& Dde() {
+  return *platform::Current().ddeml;
+}
+
+constexpr const char* kService = "MapInfo";
+constexpr const char* kApplicationIdVariable = "iGlobalApplicationIdentifier";
+constexpr const char* kCloseApplicationDdeConv = "CloseApplicationDdeConv";
+
+bool IsQuietError(std::uint32_t error) {
+  return error == DMLERR_NO_ERROR || error == DMLERR_NOTPROCESSED;
+}
+
+// A DDE string handle freed on every way out of its scope.
+class StringHandle {
+ public:
+  StringHandle(std::uint32_t instance, const std::string& text)
+      : instance_(instance),
+        hsz_(Dde().DdeCreateStringHandle(instance, text.c_str(), CP_WINANSI)) {}
+  ~StringHandle() {
+    if (hsz_ != 0) Dde().DdeFreeStringHandle(instance_, hsz_);
+  }
+  StringHandle(const StringHandle&) = delete;
+  StringHandle& operator=(const StringHandle&) = delete;
+  Hsz get() const { return hsz_; }
+
+ private:
+  std::uint32_t instance_;
+  Hsz hsz_;
+};
+
+// Connects to every server of the service and topic; gives the list and the error read at once.
+std::pair<HConvList, std::uint32_t> ConnectList(std::uint32_t instance, const std::string& topic) {
+  HConvList list = 0;
+  std::uint32_t error = 0;
+  {
+    StringHandle service(instance, kService);
+    StringHandle topicHandle(instance, topic);
+    list = Dde().DdeConnectList(instance, service.get(), topicHandle.get(), 0, nullptr);
+    error = Dde().DdeGetLastError(instance);
+  }
+  return {list, error};
+}
+
+}  // namespace
+
+std::string& KeptRequestText() {
+  static std::string text;
+  return text;
+}
+
+void TMapInfoAbstract::DdeExecute(HConv conv, std::string_view statement) const {
+  try {
+    if (conv == 0) throw OrnilError("В функцию не предан идентификатор Dde канала."_cp);
+    const std::string bytes(statement);
+    const HDdeData data = Dde().DdeCreateDataHandle(
+        instance_, bytes.c_str(), static_cast<std::uint32_t>(bytes.size() + 1), 0, 0, CF_TEXT, 0);
+    if (data == 0) {
+      if (const auto error = Dde().DdeGetLastError(instance_); error != 0) throw DdeError(error);
+    }
+    std::uint32_t result = 0;
+    const HDdeData answer =
+        Dde().DdeClientTransaction(reinterpret_cast<const void*>(data), 0xFFFFFFFF, conv, 0,
+                                   CF_TEXT, XTYP_EXECUTE, 0, &result);
+    const auto error = Dde().DdeGetLastError(instance_);
+    Dde().DdeFreeDataHandle(data);
+    if (answer == 0 && !IsQuietError(error)) throw DdeError(error);
+  } catch (DdeError& e) {
+    std::string message = FunctionPrefix("DdeExecute") + e.Message();
+    message += "\nКоманда: "_cp;
+    message += statement;
+    message += "\n";
+    e.SetMessage(std::move(message));
+    throw;
+  } catch (OrnilError& e) {
+    e.Prepend(FunctionPrefix("DdeExecute"));
+    throw;
+  }
+}
+
+std::string TMapInfoAbstract::DdeRequest(HConv conv, std::string_view expression) const {
+  try {
+    HDdeData data = 0;
+    std::uint32_t error = 0;
+    {
+      StringHandle item(instance_, std::string(expression));
+      if (item.get() == 0) {
+        if (const auto e = Dde().DdeGetLastError(instance_); e != 0) throw DdeError(e);
+      }
+      data = Dde().DdeClientTransaction(nullptr, 0, conv, item.get(), CF_TEXT, XTYP_REQUEST, 0,
+                                        nullptr);
+      error = Dde().DdeGetLastError(instance_);
+    }
+    // A Request that brings no usable data answers an empty text, never the previous answer of
+    // some other caller: "no table" must not read as the last table's count.
+    std::string answer;
+    if (data != 0) {
+      std::uint32_t size = 0;
+      if (const std::uint8_t* bytes = Dde().DdeAccessData(data, &size); bytes && size > 0) {
+        const auto* text = reinterpret_cast<const char*>(bytes);
+        answer.assign(text, strnlen(text, size));
+        KeptRequestText() = answer;
+      }
+      Dde().DdeUnaccessData(data);
+      Dde().DdeFreeDataHandle(data);
+    }
+    if (data == 0 && !IsQuietError(error)) throw DdeError(error);
+    return answer;
+  } catch (DdeError& e) {
+    std::string message = "Ошибка в функции DdeRequest во время выполнения запроса '"_cp;
+    message += expression;
+    message += "'. ";
+    e.Prepend(message);
+    throw;
+  } catch (OrnilError& e) {
+    e.Prepend(FunctionPrefix("DdeRequest"));
+    throw;
+  }
+}
+
+TMapInfoConnect::TMapInfoConnect() {
+  Boundary("Произошла ошибка инициализации Dde. "_cp, [&] {
+    const auto result = Dde().DdeInitialize(&instance_, &DdeCallback, 0, 0);
+    if (instance_ == 0) throw DdeError(static_cast<std::int32_t>(result));
+  });
+}
+
+TMapInfoConnect::~TMapInfoConnect() {
+  Boundary("Ошибка в деструкторе класса TMapInfoConnect. "_cp, [&] {
+    CloseAllApplicationDdeConv();
+    CloseMapInfoDdeConv();
+    if (instance_ != 0) Dde().DdeUninitialize(instance_);
+    instance_ = 0;
+  });
+}
+
+void TMapInfoConnect::CloseMapInfoDdeConv() {
+  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
+    if (mapInfoConv_ != 0) {
+      Dde().DdeDisconnect(mapInfoConv_);
+      mapInfoConv_ = 0;
+      DrainMessageQueue();
+    }
+    if (mapInfoConvList_ != 0) {
+      Dde().DdeDisconnectList(mapInfoConvList_);
+      mapInfoConvList_ = 0;
+      DrainMessageQueue();
+    }
+  });
+}
+
+void TMapInfoConnect::CloseApplicationDdeConv(TMBApplication& record) {
+  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
+    if (record.Conv != 0) {
+      Dde().DdeDisconnect(record.Conv);
+      record.Conv = 0;
+      DrainMessageQueue();
+    }
+    if (record.ConvList != 0) {
+      Dde().DdeDisconnectList(record.ConvList);
+      record.ConvList = 0;
+      DrainMessageQueue();
+    }
+  });
+}
+
+void TMapInfoConnect::CloseAllApplicationDdeConv() {
+  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
+    for (auto& record : applications_)
+      CloseApplicationDdeConv(record);
+    applications_.clear();
+  });
+}
+
+void TMapInfoConnect::NewMapInfoDdeConv() {
+  WithPrefix(FunctionPrefix("NewMapInfoDdeConv"), [&] {
+    CloseMapInfoDdeConv();
+    const auto [list, error] = ConnectList(instance_, "System");
+    mapInfoConvList_ = list;
+    if (list == 0 || error != 0) throw DdeError(static_cast<std::int32_t>(error));
+    const auto wanted = static_cast<std::int32_t>(mapInfoWindow_);
+    for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
+         conv = Dde().DdeQueryNextServer(list, conv)) {
+      if (text::StrToIntDef(DdeRequest(conv, "SystemInfo(9)"), 0) == wanted) {
+        mapInfoConv_ = conv;
+        return;
+      }
+    }
+    throw OrnilError(
+        "Либо задан неверный идентификатор окна MapInfo, либо приложение MapInfo по каким-то "
+        "причинам не отвечает на Dde запросы."_cp);
+  });
+}
+
+bool TMapInfoConnect::NewApplicationDdeConv(TMBApplication& record, std::string_view directory) {
+  return WithPrefix(FunctionPrefix("NewApplicationDdeConv"), [&] {
+    char name[260] = {};
+    for (unsigned atom = 0xC000; atom <= 0xC1FF && record.Conv == 0; ++atom) {
+      // An atom number without a name is skipped rather than testing the previous name again.
+      if (platform::Current().atoms->GetAtomName(static_cast<std::uint16_t>(atom), name,
+                                                 sizeof name) == 0) {
+        continue;
+      }
+      const std::size_t length = strnlen(name, sizeof name);
+      text::LowerInPlace(name, length);
+      const std::string_view topic(name, length);
+      if (topic.size() < directory.size()) continue;
+      if (topic.substr(0, directory.size()) != directory ||
+          !platform::Current().files->DirectoryExists(std::string(directory))) {
+        continue;
+      }
+      const auto [list, error] = ConnectList(instance_, std::string(topic));
+      if (list == 0) {
+        // A name under the directory that no server serves is not the companion: look further.
+        if (error == DMLERR_NO_CONV_ESTABLISHED) continue;
+        throw DdeError(static_cast<std::int32_t>(error));
+      }
+      record.ConvList = list;
+      for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
+           conv = Dde().DdeQueryNextServer(list, conv)) {
+        if (text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0) == record.Identifier) {
+          record.Conv = conv;
+          record.Directory = std::string(directory);
+          record.Topic = std::string(topic);
+          break;
+        }
+      }
+      // A list none of whose servers is ours would otherwise stay connected for good.
+      if (record.Conv == 0) CloseApplicationDdeConv(record);
+    }
+    if (record.Conv != 0) return true;
+    throw OrnilError("Не установлен сеанс динамического обмена данными с MapBasic приложением"_cp);
+  });
+}
+
+HConv TMapInfoConnect::AddApplication(std::int32_t identifier, char* directory) {
+  return WithPrefix(FunctionPrefix("AddApplication"), [&] {
+    if (identifier == 0) throw OrnilError("Не указан идентификатор приложения."_cp);
+    const std::size_t length = directory ? std::strlen(directory) : 0;
+    if (length == 0) throw OrnilError("Не указана директория приложения."_cp);
+    text::LowerInPlace(directory, length);
+    const std::string_view dir(directory, length);
+
+    auto found = std::find_if(applications_.begin(), applications_.end(), [&](const auto& r) {
+      return r.Identifier == identifier && r.Directory == dir;
+    });
+    if (found != applications_.end() && found->Conv != 0) {
+      auto answer = text::StrToIntDef(DdeRequest(found->Conv, kApplicationIdVariable), 0);
+      if (answer == 0) {
+        DdeExecute(found->Conv, "*#Internal Procedure:SetGlobalApplicationId");
+        answer = text::StrToIntDef(DdeRequest(found->Conv, kApplicationIdVariable), 0);
+      }
+      if (answer != identifier) CloseApplicationDdeConv(*found);
+    }
+
+    TMBApplication record;
+    record.Identifier = identifier;
+    NewApplicationDdeConv(record, dir);
+    if (found != applications_.end()) {
+      // The replaced conversation is ours alone; leaving it open would leak it for good.
+      CloseApplicationDdeConv(*found);
+      *found = record;
+    } else {
+      applications_.push_back(record);
+    }
+    return record.Conv;
+  });
+}
+
+void TMapInfoConnect::DeleteApplication(std::int32_t identifier) {
+  WithPrefix(FunctionPrefix("DeleteApplication"), [&] {
+    auto found = std::find_if(applications_.begin(), applications_.end(),
+                              [&](const auto& r) { return r.Identifier == identifier; });
+    if (found == applications_.end()) return;
+    CloseApplicationDdeConv(*found);
+    applications_.erase(found);
+  });
+}
+
+platform::HDdeData DdeCallback(std::uint32_t, std::uint32_t, HConv, platform::Hsz, platform::Hsz,
+                               platform::HDdeData, std::uintptr_t, std::uintptr_t) {
+  return Boundary("Ошибка в CallBack функции Dde. "_cp, platform::HDdeData{0},
+                  [] { return platform::HDdeData{0}; });
+}
+
+void DrainMessageQueue() {
+  auto& queue = *platform::Current().queue;
+  platform::QueuedMessage message;
+  std::optional<std::uintptr_t> quit;
+  while (queue.PeekMessageRemove(message)) {
+    if (message.message == platform::WM_QUIT_MESSAGE) {
+      quit = message.wParam;
+      continue;
+    }
+    queue.TranslateMessage(message);
+    queue.DispatchMessage(message);
+  }
+  // The host's request to end its message loop is its own: hand it back once the queue is empty.
+  if (quit) queue.PostQuitMessage(static_cast<int>(*quit));
+}
+
+}  // namespace ornil

@@ -1,0 +1,22 @@
+// Which backend each seam uses in this process: set once by the DLL's entry point (the real ones)
+// or by a test or the demo (the simulated ones).
+#pragma once
+
+#include "platform/ddeml.h"
+#include "platform/system.h"
+
+namespace ornil::platform {
+
+struct Seams {
+  Ddeml* ddeml = nullptr;
+  Atoms* atoms = nullptr;
+  FileSystem* files = nullptr;
+  MessageQueue* queue = nullptr;
+  Clock* clock = nullptr;
+  Dialogs* dialogs = nullptr;
+};
+
+Seams& Current();
+void Install(const Seams& seams);
+
+}  // namespace ornil::platform

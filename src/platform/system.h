@@ -1,0 +1,57 @@
+// The small seams besides DDEML: global atoms, the file system, the thread's message queue, the
+// calendar clock and the message box. Real backends: platform/win32; tests: sim/.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace ornil::platform {
+
+class Atoms {
+ public:
+  virtual ~Atoms() = default;
+  // GetAtomNameA: copies the name into buffer (zero-terminated, cut to size - 1); returns its
+  // length, 0 when the atom has no name. The buffer is left untouched then.
+  virtual std::uint32_t GetAtomName(std::uint16_t atom, char* buffer, int size) = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool DirectoryExists(const std::string& path) = 0;
+};
+
+struct QueuedMessage {
+  std::uintptr_t window = 0;
+  std::uint32_t message = 0;
+  std::uintptr_t wParam = 0;
+  std::intptr_t lParam = 0;
+};
+inline constexpr std::uint32_t WM_QUIT_MESSAGE = 0x0012;
+
+class MessageQueue {
+ public:
+  virtual ~MessageQueue() = default;
+  // PeekMessageA(PM_REMOVE) on the calling thread.
+  virtual bool PeekMessageRemove(QueuedMessage& message) = 0;
+  virtual void TranslateMessage(const QueuedMessage& message) = 0;
+  virtual void DispatchMessage(const QueuedMessage& message) = 0;
+  virtual void PostQuitMessage(int exitCode) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Calendar time in seconds, as time() gives it.
+  virtual std::int64_t CalendarSeconds() = 0;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal message box; returns the button the user chose.
+  virtual int ShowMessageBox(const std::string& text, const std::string& caption,
+                             std::uint32_t flags) = 0;
+};
+
+}  // namespace ornil::platform

@@ -1,0 +1,70 @@
+// The small seams on kernel32 and user32: atoms, directories, the message queue, the clock and
+// the message box.
+#include <windows.h>
+
+#include <ctime>
+
+#include "platform/win32/win32_seams.h"
+
+namespace ornil::platform::win32 {
+
+Ddeml& RealDdeml();
+
+namespace {
+
+class Win32Atoms : public Atoms {
+ public:
+  std::uint32_t GetAtomName(std::uint16_t atom, char* buffer, int size) override {
+    return ::GetAtomNameA(atom, buffer, size);
+  }
+};
+
+class Win32FileSystem : public FileSystem {
+ public:
+  bool DirectoryExists(const std::string& path) override {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+};
+
+class Win32MessageQueue : public MessageQueue {
+ public:
+  bool PeekMessageRemove(QueuedMessage& message) override {
+    if (!::PeekMessageA(&msg_, nullptr, 0, 0, PM_REMOVE)) return false;
+    message = {reinterpret_cast<std::uintptr_t>(msg_.hwnd), msg_.message, msg_.wParam, msg_.lParam};
+    return true;
+  }
+  // The last peeked MSG is dispatched whole, time and point included.
+  void TranslateMessage(const QueuedMessage&) override { ::TranslateMessage(&msg_); }
+  void DispatchMessage(const QueuedMessage&) override { ::DispatchMessageA(&msg_); }
+  void PostQuitMessage(int exitCode) override { ::PostQuitMessage(exitCode); }
+
+ private:
+  MSG msg_{};
+};
+
+class Win32Clock : public Clock {
+ public:
+  std::int64_t CalendarSeconds() override { return static_cast<std::int64_t>(std::time(nullptr)); }
+};
+
+class Win32Dialogs : public Dialogs {
+ public:
+  int ShowMessageBox(const std::string& text, const std::string& caption,
+                     std::uint32_t flags) override {
+    return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags);
+  }
+};
+
+}  // namespace
+
+Seams RealSeams() {
+  static Win32Atoms atoms;
+  static Win32FileSystem files;
+  static Win32MessageQueue queue;
+  static Win32Clock clock;
+  static Win32Dialogs dialogs;
+  return {&RealDdeml(), &atoms, &files, &queue, &clock, &dialogs};
+}
+
+}  // namespace ornil::platform::win32

@@ -1,0 +1,106 @@
+// Run-time helpers on Windows-1251 texts: case, trimming, integers and the conversions for logs.
+#include "text/cp1251.h"
+
+#include <charconv>
+#include <climits>
+
+namespace ornil::text {
+
+char LowerChar(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
+  if (b >= 0xC0 && b <= 0xDF) return static_cast<char>(b + 32);
+  if (b == 0xA8) return static_cast<char>(0xB8);  // Ё
+  return c;
+}
+
+void LowerInPlace(char* s, std::size_t size) {
+  for (std::size_t i = 0; i < size; ++i)
+    s[i] = LowerChar(s[i]);
+}
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  LowerInPlace(out.data(), out.size());
+  return out;
+}
+
+static bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+
+std::string_view TrimLeft(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front()))
+    s.remove_prefix(1);
+  return s;
+}
+
+std::string_view Trim(std::string_view s) {
+  s = TrimLeft(s);
+  while (!s.empty() && IsBlank(s.back()))
+    s.remove_suffix(1);
+  return s;
+}
+
+int StrToIntDef(std::string_view s, int def) {
+  while (!s.empty() && s.front() == ' ')
+    s.remove_prefix(1);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (s.empty()) return def;
+  long long value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc{} || end != s.data() + s.size() || value < INT_MIN || value > INT_MAX) {
+    return def;
+  }
+  return static_cast<int>(value);
+}
+
+std::string ToUtf8(std::string_view cp1251) {
+  std::string out;
+  out.reserve(cp1251.size() * 2);
+  for (char c : cp1251) {
+    const auto b = static_cast<unsigned char>(c);
+    char32_t cp = b;
+    if (b >= 0xC0) {
+      cp = 0x0410 + (b - 0xC0);
+    } else if (b >= 0x80) {
+      cp = U'?';
+      for (char32_t probe :
+           {U'Ё', U'ё', U'№', U'«', U'»', U'–', U'—', U'\u00A0', U'©', U'°', U'…'}) {
+        if (detail::Cp1251Byte(probe) == b) cp = probe;
+      }
+    }
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string FromUtf8(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::string buffer(utf8);
+  for (std::size_t i = 0; i < buffer.size();) {
+    char32_t cp;
+    try {
+      cp = detail::DecodeUtf8(buffer.c_str(), i);
+    } catch (const char*) {
+      out += '?';
+      ++i;
+      continue;
+    }
+    const int b = detail::Cp1251Byte(cp);
+    out += b < 0 ? '?' : static_cast<char>(b);
+  }
+  return out;
+}
+
+}  // namespace ornil::text

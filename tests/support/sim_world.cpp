@@ -1,0 +1,33 @@
+// Building and tearing down a simulated world around the library.
+#include "support/sim_world.h"
+
+#include "exports/modules.h"
+#include "host/dde_connection.h"
+#include "host/error_reporting.h"
+#include "host/mapbasic_link.h"
+#include "platform/seams.h"
+#include "text/cp1251.h"
+
+namespace ornil::testing {
+
+SimWorld::SimWorld() {
+  platform::Install({&dde, &atoms, &files, &queue, &clock, &dialogs});
+  Reporting() = {};
+  KeptRequestText().clear();
+  KeptTempName().clear();
+  LoadLibraryModules();
+}
+
+SimWorld::~SimWorld() {
+  UnloadLibraryModules();
+  platform::Install({});
+}
+
+std::vector<std::string> SimWorld::ShownTexts() {
+  std::vector<std::string> texts;
+  for (const auto& box : dialogs.Shown())
+    texts.push_back(text::ToUtf8(box.text));
+  return texts;
+}
+
+}  // namespace ornil::testing

@@ -1,0 +1,31 @@
+// A test's whole simulated world: DDE network, system services, and the library loaded on top of
+// them as the host would load it. Library-wide values start fresh in every world.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sim/dde/dde_network.h"
+#include "sim/desktop/system_sim.h"
+
+namespace ornil::testing {
+
+class SimWorld {
+ public:
+  SimWorld();
+  ~SimWorld();
+  SimWorld(const SimWorld&) = delete;
+  SimWorld& operator=(const SimWorld&) = delete;
+
+  // The texts of the message boxes shown so far, as UTF-8 for readable assertions.
+  std::vector<std::string> ShownTexts();
+
+  sim::DdeNetwork dde;
+  sim::SimAtoms atoms;
+  sim::SimFileSystem files;
+  sim::SimMessageQueue queue;
+  sim::SimClock clock;
+  sim::SimDialogs dialogs;
+};
+
+}  // namespace ornil::testing
