@@ -3,6 +3,10 @@
 
 #include <ddeml.h>
 
+// The seam's methods carry the plain DDEML names; keep <windows.h>'s A/W macros off them.
+#undef DdeInitialize
+#undef DdeCreateStringHandle
+
 #include "platform/win32/win32_seams.h"
 
 namespace ornil::platform::win32 {
@@ -35,7 +39,7 @@ class Win32Ddeml : public Ddeml {
                               std::uint32_t ulRes) override {
     g_callback = callback;
     DWORD id = *inst;
-    const UINT result = DdeInitializeA(&id, &Trampoline, afCmd, ulRes);
+    const UINT result = ::DdeInitializeA(&id, &Trampoline, afCmd, ulRes);
     *inst = id;
     return result;
   }
