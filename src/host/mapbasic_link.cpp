@@ -3,6 +3,7 @@
 
 #include "host/error_reporting.h"
 #include "host/errors.h"
+#include "host/temporary_table.h"
 #include "text/cp1251.h"
 
 namespace ornil {
@@ -90,53 +91,49 @@ std::string TMapInfo::SelCustomTemp(std::string_view base) const {
 bool TMapInfo::CorrectConditionForTheTable(std::string_view table,
                                            std::string_view condition) const {
   return WithPrefix(FunctionPrefix("CorrectConditionForTheTable"), [&] {
-    const std::string temp = SelCustomTemp("SelExpression");
-    bool result = false;
-    {
-      PrintErrorsOff quiet;
-      if (!IsBlank(condition)) {
-        result = ExecuteMapBasic(
-            Cat("Select * from ", table, " where ", condition, " into ", temp, " noselect"));
-      }
-    }
-    if (result) CloseTable2(temp);
-    return result;
+    return AcceptsProbe(IsBlank(condition), [&](const std::string& temp) {
+      return Cat("Select * from ", table, " where ", condition, " into ", temp, " noselect");
+    });
   });
 }
 
 bool TMapInfo::CorrectExpressionForTheTable(std::string_view table,
                                             std::string_view expression) const {
   return WithPrefix(FunctionPrefix("CorrectExpressionForTheTable"), [&] {
-    const std::string temp = SelCustomTemp("SelExpression");
-    bool result = false;
-    {
-      PrintErrorsOff quiet;
-      if (!IsBlank(expression)) {
-        result = ExecuteMapBasic(
-            Cat("Select ", expression, " from ", table, " where RowId=0 into ", temp, " noselect"));
-      }
-    }
-    if (result) CloseTable2(temp);
-    return result;
+    return AcceptsProbe(IsBlank(expression), [&](const std::string& temp) {
+      return Cat("Select ", expression, " from ", table, " where RowId=0 into ", temp, " noselect");
+    });
   });
 }
 
-std::string TMapInfo::SelectExpressionIntoTemp(std::string_view table,
-                                               std::string_view expression) const {
+bool TMapInfo::AcceptsProbe(bool blank,
+                            const std::function<std::string(const std::string&)>& select) const {
+  const std::string temp = SelCustomTemp("SelExpression");
+  bool accepted = false;
+  {
+    PrintErrorsOff quiet;
+    if (!blank) accepted = ExecuteMapBasic(select(temp));
+  }
+  if (accepted) TemporaryTable(*this, temp).Close();
+  return accepted;
+}
+
+TemporaryTable TMapInfo::SelectExpressionIntoTemp(std::string_view table,
+                                                  std::string_view expression) const {
   std::string temp = SelCustomTemp("SelExpression");
   const bool ok = ExecuteMapBasic(
       Cat("Select ", expression, " from ", table, " where RowId=0 into ", temp, " noselect"));
-  return ok ? temp : std::string();
+  return ok ? TemporaryTable(*this, std::move(temp)) : TemporaryTable();
 }
 
 int TMapInfo::TypeDataExpressionForTheTable(std::string_view table,
                                             std::string_view expression) const {
   return WithPrefix(FunctionPrefix("TypeDataExpressionForTheTable"), [&] {
     PrintErrorsOff quiet;
-    const std::string temp = SelectExpressionIntoTemp(table, expression);
-    if (temp.empty()) return 0;
-    const int type = RequestInt(Cat("ColumnInfo(\"", temp, "\",\"COL1\",", "3", ")"));
-    CloseTable2(temp);
+    TemporaryTable temp = SelectExpressionIntoTemp(table, expression);
+    if (!temp.IsOpen()) return 0;
+    const int type = RequestInt(Cat("ColumnInfo(\"", temp.Name(), "\",\"COL1\",", "3", ")"));
+    temp.Close();
     return type;
   });
 }
@@ -144,11 +141,11 @@ int TMapInfo::TypeDataExpressionForTheTable(std::string_view table,
 bool TMapInfo::IsDataExpressionEditable(std::string_view table, std::string_view expression) const {
   return WithPrefix("Ошибка в функции IsDataExpressionEditable "_cp, [&] {
     PrintErrorsOff quiet;
-    const std::string temp = SelectExpressionIntoTemp(table, expression);
-    if (temp.empty()) return false;
+    TemporaryTable temp = SelectExpressionIntoTemp(table, expression);
+    if (!temp.IsOpen()) return false;
     const int editable =
-        RequestInt(Cat("Format$(ColumnInfo(\"", temp, "\",\"COL1\",", "7", "),\"0\")"));
-    CloseTable2(temp);
+        RequestInt(Cat("Format$(ColumnInfo(\"", temp.Name(), "\",\"COL1\",", "7", "),\"0\")"));
+    temp.Close();
     return editable != 0;
   });
 }

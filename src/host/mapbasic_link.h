@@ -2,10 +2,12 @@
 // MapInfo, and the small questions built on them (is a table open, is a condition valid, ...).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "host/dde_connection.h"
+#include "host/temporary_table.h"
 
 namespace ornil {
 
@@ -40,10 +42,13 @@ class TMapInfo : public TMapInfoAbstract {
   std::string MbDeformatNumber(std::string_view expression) const;
 
  private:
+  // Runs the Select that `select` makes for a fresh temporary name, with errors not shown, unless
+  // the tested text is blank; closes the table again when the host accepted it.
+  bool AcceptsProbe(bool blank, const std::function<std::string(const std::string&)>& select) const;
   // Selects `expression` from no row of `table` into a fresh temporary table (the caller has
-  // turned PrintErrors off); gives the temporary name when the host accepted it, else an empty
-  // text.
-  std::string SelectExpressionIntoTemp(std::string_view table, std::string_view expression) const;
+  // turned PrintErrors off); the table is open only when the host accepted the expression.
+  TemporaryTable SelectExpressionIntoTemp(std::string_view table,
+                                          std::string_view expression) const;
 
   HConv mapInfoConv_ = 0;
   HConv applicationConv_ = 0;
