@@ -41,6 +41,7 @@ class Reader {
 
   bool ReadRow(int n, TViewLine& d) const;
   void ReadLookup(int n, TViewLine& d) const;
+  void IncompleteLookup(TViewLine& d, std::string_view what) const;
   void ReadStaticList(int n, TViewLine& d) const;
 
   std::string SelectExpressions(const std::string& list, const std::string& into) const {
@@ -119,13 +120,9 @@ void Reader::ReadLookup(int n, TViewLine& d) const {
   d.ValuesTable = std::string(text::Trim(Text(n, keys::ValuesTable)));
   if (d.ValuesTable == ThisTable) d.ValuesTable = std::string(text::Trim(table_));
   if (d.ValuesTable.empty()) {
-    if (diagnostics_) {
-      Print(Cat("Для поля '"_cp, d.Caption,
-                "' не определено имя таблицы, из которой будут извлекаться подстанавливаемые "
-                "значения"_cp));
-    } else {
-      d.FieldType = Editable;
-    }
+    IncompleteLookup(d,
+                     "не определено имя таблицы, из которой будут извлекаться подстанавливаемые "
+                     "значения"_cp);
     return;
   }
   d.IdentifierExpression = std::string(text::Trim(Text(n, keys::IdentifierExpression)));
@@ -136,13 +133,18 @@ void Reader::ReadLookup(int n, TViewLine& d) const {
   if (d.ValueExpression.empty()) d.ValueExpression = d.ViewedExpression;
   if (d.ViewedExpression.empty()) d.ViewedExpression = d.ValueExpression;
   if (d.IdentifierExpression.empty() || d.ViewedExpression.empty()) {
-    if (diagnostics_) {
-      Print(Cat("Для поля '"_cp, d.Caption,
-                "' не определено выражение идентификаторов или выражение подстанавливаемых "
-                "значений из другой таблицы"_cp));
-    } else {
-      d.FieldType = Editable;
-    }
+    IncompleteLookup(d,
+                     "не определено выражение идентификаторов или выражение подстанавливаемых "
+                     "значений из другой таблицы"_cp);
+  }
+}
+
+void Reader::IncompleteLookup(TViewLine& d, std::string_view what) const {
+  // The setup window is told what is missing; the info window shows the row as a plain edit.
+  if (diagnostics_) {
+    Print(Cat("Для поля '"_cp, d.Caption, "' ", what));
+  } else {
+    d.FieldType = Editable;
   }
 }
 
