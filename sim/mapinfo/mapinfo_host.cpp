@@ -1,0 +1,108 @@
+// The simulated host's entry points: DDE, running statements, answering expressions.
+#include "sim/mapinfo/mapinfo_host.h"
+
+#include "sim/mapinfo/compiler.h"
+#include "sim/mapinfo/host_error.h"
+#include "sim/mapinfo/parser.h"
+#include "sim/mapinfo/statements.h"
+
+namespace ornil::sim {
+
+namespace {
+// Parsed Requests are kept for reuse; a host asked this many different expressions starts over.
+constexpr std::size_t kParsedLimit = 20000;
+}  // namespace
+
+MapInfoHost::MapInfoHost() = default;
+MapInfoHost::~MapInfoHost() = default;
+
+int MapInfoHost::Attach(DdeNetwork& network) {
+  return network.AddServer("MapInfo", "System", this);
+}
+
+bool MapInfoHost::Execute(const std::string& statements) {
+  return Run(statements).ok;
+}
+
+std::optional<std::string> MapInfoHost::Request(const std::string& expression) {
+  try {
+    return mb::ToText(Evaluate(expression));
+  } catch (const std::exception& e) {
+    failedRequests_.push_back(expression + ": " + e.what());
+  } catch (...) {
+    failedRequests_.push_back(expression + ": unknown failure");
+  }
+  return std::nullopt;
+}
+
+mb::ExprPtr MapInfoHost::Parsed(const std::string& expression) {
+  if (auto it = parsed_.find(expression); it != parsed_.end()) return it->second;
+  mb::ExprPtr e = mb::ParseExpression(expression);
+  if (parsed_.size() >= kParsedLimit) parsed_.clear();
+  parsed_.emplace(expression, e);
+  return e;
+}
+
+mb::Value MapInfoHost::Evaluate(std::string_view expression) {
+  const mb::ExprPtr e = Parsed(std::string(expression));
+  mb::Scope scope{workspace_};
+  return mb::Compile(*e, scope)->Eval(0);
+}
+
+MapInfoHost::Outcome MapInfoHost::Run(std::string_view statements) {
+  try {
+    for (const auto& statement : mb::ParseStatements(statements))
+      mb::RunStatement(workspace_, statement);
+    return {};
+  } catch (const std::exception& e) {
+    lastError_ = e.what();
+  } catch (...) {
+    lastError_ = "Unknown failure in \"" + std::string(statements) + "\"";
+  }
+  return {false, lastError_};
+}
+
+mb::Table& MapInfoHost::AddTable(mb::TableSpec spec) {
+  return workspace_.Open(std::make_unique<mb::Table>(std::move(spec)));
+}
+
+mb::Table& MapInfoHost::TableNamed(std::string_view name) {
+  mb::Table* t = workspace_.FindOpen(name);
+  if (t == nullptr) throw mb::HostError("Table " + std::string(name) + " is not open");
+  return *t;
+}
+
+void MapInfoHost::UserSelect(std::string_view table, const std::vector<int>& rowIds) {
+  mb::Table& source = TableNamed(table);
+  mb::Table* base = source.IsQuery() ? source.Base() : &source;
+  std::vector<mb::Column> columns;
+  for (int i = 0; i < source.ColumnCount(); ++i) {
+    mb::Column c = source.ColumnAt(i);
+    c.source = source.IsQuery() ? c.source : i;
+    columns.push_back(c);
+  }
+  auto selection =
+      std::make_unique<mb::Table>(workspace_.NextQueryName(), std::move(columns), base);
+  std::vector<mb::Value> own(source.ColumnCount());
+  for (int id : rowIds) {
+    for (int i = 0; i < source.ColumnCount(); ++i) {
+      own[i] =
+          source.ColumnAt(i).source >= 0 || !source.IsQuery() ? mb::Value{} : source.Cell(id, i);
+    }
+    selection->AddQueryRow(source.BaseRowOf(id), own);
+  }
+  workspace_.commandInfo[1] = mb::Value::Integer(1);
+  workspace_.commandInfo[2] =
+      mb::Value::Integer(rowIds.empty() ? 0 : source.BaseRowOf(rowIds.front()));
+  if (rowIds.empty()) {
+    workspace_.ClearSelection();
+  } else {
+    workspace_.SelectPending(std::move(selection));
+  }
+}
+
+void MapInfoHost::UserCloseWindow(int id) {
+  workspace_.CloseWindow(id);
+}
+
+}  // namespace ornil::sim

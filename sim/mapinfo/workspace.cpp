@@ -1,0 +1,179 @@
+// The host's tables, selection, variables and windows.
+#include "sim/mapinfo/workspace.h"
+
+#include <algorithm>
+
+#include "sim/mapinfo/host_error.h"
+
+namespace ornil::sim::mb {
+
+Workspace::Workspace() = default;
+
+Table& Workspace::Open(std::unique_ptr<Table> table) {
+  if (EqualNoCase(table->Name(), "Selection") || FindOpen(table->Name()) != nullptr) {
+    throw HostError("Table " + table->Name() + " is already open");
+  }
+  if (table->Name().empty()) throw HostError("A table needs a name");
+  tables_.push_back(std::move(table));
+  return *tables_.back();
+}
+
+Table* Workspace::FindOpen(std::string_view name) const {
+  for (const auto& t : tables_) {
+    if (EqualNoCase(t->Name(), name)) return t.get();
+  }
+  return nullptr;
+}
+
+Table* Workspace::Find(std::string_view name) {
+  if (EqualNoCase(name, "Selection")) return SelectionTable();
+  return FindOpen(name);
+}
+
+Table* Workspace::ByNumber(int number) const {
+  if (number < 1 || number > NumTables()) return nullptr;
+  return tables_[number - 1].get();
+}
+
+int Workspace::NumberOf(const Table* table) const {
+  for (int i = 0; i < NumTables(); ++i) {
+    if (tables_[i].get() == table) return i + 1;
+  }
+  return 0;
+}
+
+void Workspace::Close(std::string_view name) {
+  Table* table = FindOpen(name);
+  if (table == nullptr) throw HostError("Table " + std::string(name) + " is not open");
+  std::vector<const Table*> closing{table};
+  for (const auto& t : tables_) {
+    if (t->IsQuery() && t->Base() == table) closing.push_back(t.get());
+  }
+  auto isClosing = [&](const Table* t) {
+    return std::find(closing.begin(), closing.end(), t) != closing.end();
+  };
+  for (const Table* t : closing) {
+    std::vector<int> shown;
+    for (const auto& w : windows_) {
+      if (EqualNoCase(w.table, t->Name())) shown.push_back(w.id);
+    }
+    for (int id : shown)
+      CloseWindow(id);
+  }
+  if (pendingSelection_ && pendingSelection_->Base() == table) pendingSelection_.reset();
+  if (const Table* selected = FindOpen(selectionName_); selected && isClosing(selected)) {
+    selectionName_.clear();
+  }
+  std::erase_if(tables_, [&](const auto& t) { return isClosing(t.get()); });
+}
+
+std::vector<std::string> Workspace::TableNames() const {
+  std::vector<std::string> names;
+  for (const auto& t : tables_)
+    names.push_back(t->Name());
+  return names;
+}
+
+std::string Workspace::NextQueryName() {
+  std::string name;
+  do {
+    name = "Query" + std::to_string(++queryCounter_);
+  } while (FindOpen(name) != nullptr);
+  return name;
+}
+
+void Workspace::SelectOpen(Table& table) {
+  pendingSelection_.reset();
+  selectionName_ = table.Name();
+}
+
+void Workspace::SelectPending(std::unique_ptr<Table> table) {
+  pendingSelection_ = std::move(table);
+  selectionName_.clear();
+}
+
+void Workspace::ClearSelection() {
+  pendingSelection_.reset();
+  selectionName_.clear();
+}
+
+bool Workspace::HasSelection() const {
+  return PeekSelection() != nullptr;
+}
+
+const Table* Workspace::PeekSelection() const {
+  if (pendingSelection_) return pendingSelection_.get();
+  return selectionName_.empty() ? nullptr : FindOpen(selectionName_);
+}
+
+Table* Workspace::SelectionTable() {
+  if (pendingSelection_) {
+    Table& opened = Open(std::move(pendingSelection_));
+    selectionName_ = opened.Name();
+    return &opened;
+  }
+  return selectionName_.empty() ? nullptr : FindOpen(selectionName_);
+}
+
+Variable* Workspace::FindVariable(std::string_view name) {
+  for (auto& v : variables_) {
+    if (EqualNoCase(v.name, name)) return &v;
+  }
+  return nullptr;
+}
+
+void Workspace::Declare(const std::string& name, int type) {
+  if (FindVariable(name) != nullptr) throw HostError("Variable " + name + " is already defined");
+  Column shape;
+  shape.type = type;
+  variables_.push_back({name, type, EmptyValue(shape)});
+}
+
+void Workspace::Undeclare(std::string_view name) {
+  const auto before = variables_.size();
+  std::erase_if(variables_, [&](const Variable& v) { return EqualNoCase(v.name, name); });
+  if (variables_.size() == before) {
+    throw HostError("Variable " + std::string(name) + " is not defined");
+  }
+}
+
+std::vector<Variable> Workspace::Variables() const {
+  return variables_;
+}
+
+HostWindow& Workspace::OpenWindow(HostWindow window) {
+  window.id = nextWindowId_++;
+  window.parent = nextDocument.parent;
+  window.style = nextDocument.style;
+  nextDocument = {};
+  if (onWindowOpened) window.handle = onWindowOpened(window);
+  if (window.handle == 0) window.handle = nextHandle_ += 0x10;
+  frontWindow_ = window.id;
+  windows_.push_back(std::move(window));
+  return windows_.back();
+}
+
+HostWindow* Workspace::FindWindow(int id) {
+  for (auto& w : windows_) {
+    if (w.id == id) return &w;
+  }
+  return nullptr;
+}
+
+HostWindow* Workspace::WindowByIdOrNumber(int n) {
+  if (HostWindow* w = FindWindow(n)) return w;
+  if (n >= 1 && n <= NumWindows()) return &windows_[n - 1];
+  return nullptr;
+}
+
+void Workspace::CloseWindow(int id) {
+  auto it =
+      std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w.id == id; });
+  if (it == windows_.end()) throw HostError("Window " + std::to_string(id) + " does not exist");
+  const HostWindow closed = *it;
+  windows_.erase(it);
+  if (frontWindow_ == id) frontWindow_ = windows_.empty() ? 0 : windows_.back().id;
+  if (onWindowClosed) onWindowClosed(closed);
+}
+
+}  // namespace ornil::sim::mb
