@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "sim/dde/dde_network.h"
+#include "sim/mapinfo/host_error.h"
 #include "sim/mapinfo/syntax.h"
 #include "sim/mapinfo/table.h"
 #include "sim/mapinfo/value.h"
