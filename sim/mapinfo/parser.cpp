@@ -28,7 +28,8 @@ namespace {
 
 using Kind = Token::Kind;
 
-constexpr int kMaxDepth = 200;
+constexpr int kMaxDepth = 200;       // nested parentheses, signs and Nots
+constexpr int kMaxTreeDepth = 2000;  // operator chains such as 1+1+…+1
 
 // Thrown inside the parser; turned into a HostError that names the statement.
 struct SyntaxError {
@@ -120,6 +121,10 @@ class Parser {
     auto e = std::make_shared<Expr>();
     e->kind = kind;
     e->text = std::move(text);
+    for (const auto& a : args)
+      e->depth = std::max(e->depth, a->depth + 1);
+    // Binding, evaluating and freeing a tree recurse over its depth.
+    if (e->depth > kMaxTreeDepth) throw SyntaxError{"the expression is too long"};
     e->args = std::move(args);
     return e;
   }

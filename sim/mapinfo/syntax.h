@@ -30,6 +30,7 @@ struct Expr {
   double number = 0;
   bool integer = false;
   std::vector<ExprPtr> args;
+  int depth = 1;  // levels of the tree below and including this node
 };
 
 // A table named by a quoted text or a bare name.

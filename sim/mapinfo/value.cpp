@@ -184,7 +184,7 @@ std::optional<int> ParseDate(std::string_view s) {
   }
   int year = c;
   if (last.size() == 2) {
-    year += c < 50 ? 2000 : 1900;
+    year += c < 30 ? 2000 : 1900;
   } else if (last.size() != 4) {
     return std::nullopt;
   }

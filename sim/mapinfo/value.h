@@ -6,7 +6,7 @@
 // - numbers use "." as the decimal separator and no grouping; integers print without a point,
 //   floats with up to 15 significant digits, decimals with exactly their decimal places;
 // - dates print as DD.MM.YYYY; the blank date prints as an empty text; dates are read from
-//   DD.MM.YYYY, D.M.YYYY, DD.MM.YY (years 00-49 are 20xx), YYYYMMDD and YYYY-MM-DD;
+//   DD.MM.YYYY, D.M.YYYY, DD.MM.YY (years 00-29 are 20xx, 30-99 19xx), YYYYMMDD and YYYY-MM-DD;
 // - logicals print as "T" and "F".
 #pragma once
 

@@ -64,9 +64,18 @@ TEST_F(Expressions, SyntaxErrorsAndUnknownNamesAnswerNoData) {
   }
 }
 
-TEST_F(Expressions, DeepNestingIsAnErrorNotACrash) {
+TEST_F(Expressions, DeepOrLongExpressionsAreErrorsNotCrashes) {
   EXPECT_EQ(Ask(std::string(100000, '(') + "1" + std::string(100000, ')')), std::nullopt);
   EXPECT_EQ(Ask(std::string(100000, '-') + "1"), std::nullopt);
+  std::string chain = "1";
+  for (int i = 0; i < 100000; ++i)
+    chain += "+1";
+  EXPECT_EQ(Ask(chain), std::nullopt);
+  EXPECT_FALSE(host.Run("Select " + chain + " from Parcels into X").ok);
+  std::string sum = "1";
+  for (int i = 0; i < 1500; ++i)
+    sum += "+1";
+  EXPECT_EQ(Text(sum), "1501") << "long, but within the limit";
 }
 
 TEST_F(Expressions, FunctionNamesIgnoreLetterCase) {
@@ -129,6 +138,7 @@ TEST_F(Expressions, DatesPrintAsDayMonthYearAndCount) {
   EXPECT_EQ(Text("StringToDate(\"31.12.2023\") + 1"), "01.01.2024");
   EXPECT_EQ(Text("Str$(CurDate())"), "15.01.2024");
   EXPECT_EQ(Text("Year(\"05.06.07\")"), "2007");
+  EXPECT_EQ(Text("Year(\"05.06.30\")"), "1930");
   EXPECT_EQ(Ask("StringToDate(\"30.02.2024\")"), std::nullopt);
   EXPECT_EQ(Ask("StringToDate(\"1\") + 1"), std::nullopt);
 }
