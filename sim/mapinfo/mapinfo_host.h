@@ -64,6 +64,8 @@ class MapInfoHost : public DdeServer {
   // changed handler sees them; closes a document window.
   void UserSelect(std::string_view table, const std::vector<int>& rowIds);
   void UserCloseWindow(int id);
+  // A desktop that destroyed a host window's handle itself tells the host here.
+  bool WindowDestroyed(std::uintptr_t handle) { return workspace_.ForgetWindow(handle); }
 
   // "expression: error" for every Request that answered no data.
   const std::vector<std::string>& FailedRequests() const { return failedRequests_; }

@@ -166,6 +166,16 @@ HostWindow* Workspace::WindowByIdOrNumber(int n) {
   return nullptr;
 }
 
+bool Workspace::ForgetWindow(std::uintptr_t handle) {
+  auto it = std::find_if(windows_.begin(), windows_.end(),
+                         [&](const auto& w) { return w.handle == handle; });
+  if (it == windows_.end()) return false;
+  const int id = it->id;
+  windows_.erase(it);
+  if (frontWindow_ == id) frontWindow_ = windows_.empty() ? 0 : windows_.back().id;
+  return true;
+}
+
 void Workspace::CloseWindow(int id) {
   auto it =
       std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w.id == id; });

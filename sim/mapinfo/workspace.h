@@ -81,13 +81,16 @@ class Workspace {
   // A window id, else a window number from 1 to NumWindows (oldest first); null for neither.
   HostWindow* WindowByIdOrNumber(int n);
   void CloseWindow(int id);  // throws HostError for an unknown id
+  // The window of that handle is gone already (destroyed on the desktop): drop it without
+  // telling onWindowClosed. False when no window has the handle.
+  bool ForgetWindow(std::uintptr_t handle);
   int NumWindows() const { return static_cast<int>(windows_.size()); }
   const std::vector<HostWindow>& Windows() const { return windows_; }
   int FrontWindowId() const { return frontWindow_; }
   void BringToFront(int id) { frontWindow_ = id; }
 
   // What the windows' handles are: by default numbers of the host's own; a desktop can give real
-  // ones and hear of closed windows.
+  // ones and hear of closed windows. The hooks must not call back into the workspace.
   std::function<std::uintptr_t(const HostWindow&)> onWindowOpened;
   std::function<void(const HostWindow&)> onWindowClosed;
 

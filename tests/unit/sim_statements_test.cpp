@@ -177,6 +177,24 @@ TEST_F(Statements, MapAndBrowseWindows) {
   Error("Close Window " + id);
 }
 
+TEST_F(Statements, ADesktopGivesTheHandlesAndHearsOfClosedWindows) {
+  std::vector<std::uintptr_t> closed;
+  host.Workspace().onWindowOpened = [](const mb::HostWindow& w) {
+    return static_cast<std::uintptr_t>(0x7000 + w.type);
+  };
+  host.Workspace().onWindowClosed = [&](const mb::HostWindow& w) { closed.push_back(w.handle); };
+  Run("Map From Parcels");
+  Run("Browse * From Parcels");
+  EXPECT_EQ(Text("WindowInfo(1,12)"), std::to_string(0x7001));
+  EXPECT_EQ(Text("WindowInfo(2,12)"), std::to_string(0x7002));
+  EXPECT_TRUE(host.WindowDestroyed(0x7002));
+  EXPECT_EQ(Text("NumWindows()"), "1");
+  EXPECT_TRUE(closed.empty()) << "the desktop destroyed it itself";
+  Run("Close Table Parcels");
+  EXPECT_EQ(closed, (std::vector<std::uintptr_t>{0x7001}));
+  EXPECT_FALSE(host.WindowDestroyed(0x7001));
+}
+
 TEST_F(Statements, RunMenuCommandAndSetTableAreRecorded) {
   Run("Run Menu Command 306");
   EXPECT_EQ(host.MenuCommands(), (std::vector<int>{306}));
