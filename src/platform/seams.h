@@ -3,7 +3,9 @@
 #pragma once
 
 #include "platform/ddeml.h"
+#include "platform/hooks.h"
 #include "platform/system.h"
+#include "platform/window_manager.h"
 
 namespace ornil::platform {
 
@@ -14,6 +16,8 @@ struct Seams {
   MessageQueue* queue = nullptr;
   Clock* clock = nullptr;
   Dialogs* dialogs = nullptr;
+  WindowManager* windows = nullptr;
+  Hooks* hooks = nullptr;
 };
 
 Seams& Current();

@@ -11,7 +11,8 @@
 namespace ornil::testing {
 
 SimWorld::SimWorld() {
-  platform::Install({&dde, &atoms, &files, &queue, &clock, &dialogs});
+  platform::Install({&dde, &atoms, &files, &queue, &clock, &dialogs, &desktop, &desktop});
+  application = std::make_unique<ui::Application>(backend);
   Reporting() = {};
   KeptRequestText().clear();
   KeptTempName().clear();
@@ -20,6 +21,7 @@ SimWorld::SimWorld() {
 
 SimWorld::~SimWorld() {
   UnloadLibraryModules();
+  application.reset();
   platform::Install({});
 }
 

@@ -2,11 +2,16 @@
 // them as the host would load it. Library-wide values start fresh in every world.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "sim/dde/dde_network.h"
+#include "sim/desktop/desktop.h"
 #include "sim/desktop/system_sim.h"
+#include "ui/application.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/headless/test_driver.h"
 
 namespace ornil::testing {
 
@@ -26,6 +31,12 @@ class SimWorld {
   sim::SimMessageQueue queue;
   sim::SimClock clock;
   sim::SimDialogs dialogs;
+  // The desktop shared by the host's windows and the library's; the library's windows run on
+  // the headless toolkit, owned by the application object, and `user` acts on them.
+  sim::SimDesktop desktop;
+  ui::headless::HeadlessBackend backend{desktop};
+  std::unique_ptr<ui::Application> application;
+  ui::headless::Driver user{backend};
 };
 
 }  // namespace ornil::testing
