@@ -59,7 +59,7 @@ std::string FormatWithPattern(const Value& v, std::string_view pattern) {
   if (prefix.find('%') != std::string_view::npos || suffix.find('%') != std::string_view::npos) {
     n *= 100;
   }
-  std::string fixed = FormatFixed(n, maxFrac);
+  std::string fixed = FormatFixed(RoundDecimal(n, maxFrac), maxFrac);
   const bool negative = !fixed.empty() && fixed.front() == '-';
   if (negative) fixed.erase(0, 1);
   std::string integer = fixed.substr(0, fixed.find('.'));

@@ -230,12 +230,26 @@ double NumberOf(const Value& v) {
   throw HostError("Type mismatch: \"" + v.text + "\" is not a number");
 }
 
-namespace {
-
-double RoundHalfAway(double v, int decimals) {
+double RoundDecimal(double v, int decimals) {
+  char buffer[512];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+  if (ec != std::errc{}) return v;
+  std::string digits(buffer, end);
+  const auto point = digits.find('.');
+  if (point == std::string::npos ||
+      digits.size() - point - 1 <= static_cast<std::size_t>(decimals)) {
+    return v;
+  }
+  const bool up = digits[point + 1 + decimals] >= '5';
+  digits.resize(point + 1 + decimals);
+  double rounded = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
+  if (up) rounded += (v < 0 ? -1 : 1) * std::pow(10.0, -decimals);
   const double scale = std::pow(10.0, decimals);
-  return std::round(v * scale) / scale;
+  return std::round(rounded * scale) / scale;
 }
+
+namespace {
 
 double NumberForStoring(const Value& v) {
   if (v.type == kDate) throw HostError("Type mismatch: a date where a number is expected");
@@ -277,7 +291,7 @@ Value Coerce(const Value& v, int type, int width, int decimals) {
       return Value::SmallInt(n);
     }
     case kDecimal:
-      return Value::Decimal(RoundHalfAway(NumberForStoring(v), decimals), decimals);
+      return Value::Decimal(RoundDecimal(NumberForStoring(v), decimals), decimals);
     case kFloat:
       return Value::Float(NumberForStoring(v));
     case kDate: {

@@ -55,6 +55,8 @@ std::string ToText(const Value& v);
 std::string FormatInteger(double v);
 std::string FormatFloat(double v);
 std::string FormatFixed(double v, int decimals);
+// Rounds half away from zero as the number is written: 1.005 to two places is 1.01.
+double RoundDecimal(double v, int decimals);
 
 // A whole text read as a number: blanks around it allowed, "." as separator; nullopt otherwise.
 std::optional<double> ParseNumber(std::string_view text);

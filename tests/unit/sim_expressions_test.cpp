@@ -93,6 +93,8 @@ TEST_F(Expressions, FormatPatterns) {
   EXPECT_EQ(Text("Format$(1234.5,\"#,##0.00\")"), "1,234.50");
   EXPECT_EQ(Text("Format$(0.5,\"#.##\")"), ".5");
   EXPECT_EQ(Text("Format$(7,\"000\")"), "007");
+  EXPECT_EQ(Text("Format$(2.675,\"0.00\")"), "2.68");
+  EXPECT_EQ(Text("Format$(2.5,\"0\")"), "3");
   EXPECT_EQ(Text("Format$(0.256,\"0.0%\")"), "25.6%");
   EXPECT_EQ(Text("Format$(1 = 1,\"0\")"), "1");
   EXPECT_EQ(Text("Format$(1 = 2,\"0\")"), "0");
