@@ -119,6 +119,7 @@ void SimDesktop::DestroyWindow(Handle window) {
   if (focus_ == window) focus_ = 0;
   if (capture_ == window) capture_ = 0;
   if (locked_ == window) locked_ = 0;
+  if (onWindowDestroyed) onWindowDestroyed(window);
 }
 
 bool SimDesktop::IsWindow(Handle window) {

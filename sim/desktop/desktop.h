@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -30,6 +31,9 @@ class SimDesktop : public ui::headless::DesktopLink, public platform::Hooks {
   // A plain top-level window of the host, with a procedure of its own or the default one.
   Handle CreateHostWindow(const std::string& className, const std::string& text,
                           platform::ScreenRect rect, platform::WindowProcedure procedure = {});
+
+  // Told after a window's handle is gone, whoever destroyed it (the host keeps its own list).
+  std::function<void(Handle)> onWindowDestroyed;
 
   // What tests look at.
   Handle LockedWindow() const { return locked_; }
