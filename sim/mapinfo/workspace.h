@@ -90,7 +90,8 @@ class Workspace {
   void BringToFront(int id) { frontWindow_ = id; }
 
   // What the windows' handles are: by default numbers of the host's own; a desktop can give real
-  // ones and hear of closed windows. The hooks must not call back into the workspace.
+  // ones and hear of closed windows. The hooks may call ForgetWindow, nothing else of the
+  // workspace.
   std::function<std::uintptr_t(const HostWindow&)> onWindowOpened;
   std::function<void(const HostWindow&)> onWindowClosed;
 

@@ -1,6 +1,9 @@
 // A simulated world with MapInfo and the companion in it: the host serves "MapInfo"/"System", the
 // companion its program path, the sample tables are open, and the companion has registered with
-// the library through the exports. A test then works through the link:
+// the library through the exports. The host's main window and its document windows are windows of
+// the simulated desktop: a map or browser window the host opens gets a desktop handle, closing it
+// in the host destroys it there, and destroying it on the desktop (the user closing it) closes it
+// in the host. A test then works through the link:
 //
 //   HostWorld w;
 //   TMapInfo link = w.Link();
@@ -42,10 +45,16 @@ class HostWorld : public detail::HostParts, public SimWorld {
   // Registers the companion with the library (when the options left it out).
   void Register(const sim::Companion::StartOptions& options = {});
 
+  // The desktop window of a host window id; 0 when there is none.
+  std::uintptr_t WindowHandle(int hostWindowId);
+
   std::vector<std::string> Transcript() const { return dde.TranscriptLines(); }
   void ClearTranscript() { dde.Transcript().clear(); }
 
   sim::Companion::Handles handles;
+
+ private:
+  void PutHostWindowsOnTheDesktop();
 };
 
 }  // namespace ornil::testing
