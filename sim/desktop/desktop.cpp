@@ -110,10 +110,10 @@ void SimDesktop::DestroyWindow(Handle window) {
   }
   for (Handle h : owned)
     DestroyWindow(h);
-  SendMessage(window, wm::Destroy, 0, 0);
+  Send(window, wm::Destroy, 0, 0);
   for (Handle h : children)
     DestroyWindow(h);
-  SendMessage(window, kNcDestroy, 0, 0);
+  Send(window, kNcDestroy, 0, 0);
   windows_.erase(window);
   if (active_ == window) active_ = 0;
   if (focus_ == window) focus_ = 0;
@@ -181,7 +181,7 @@ bool SimDesktop::EnableWindow(Handle window, bool enable) {
   const bool wasDisabled = !w->enabled;
   if (w->enabled != enable) {
     w->enabled = enable;
-    SendMessage(window, wm::Enable, enable ? 1 : 0, 0);
+    Send(window, wm::Enable, enable ? 1 : 0, 0);
   }
   return wasDisabled;
 }
@@ -201,10 +201,10 @@ void SimDesktop::ShowWindow(Handle window, bool show) {
   Window* w = Find(window);
   if (w == nullptr || w->visible == show) return;
   w->visible = show;
-  SendMessage(window, wm::ShowWindow, show ? 1 : 0, 0);
+  Send(window, wm::ShowWindow, show ? 1 : 0, 0);
   if (!show && active_ == window) {
     active_ = 0;
-    SendMessage(window, wm::Activate, 0, 0);
+    Send(window, wm::Activate, 0, 0);
   }
 }
 
@@ -217,9 +217,8 @@ SimDesktop::Handle SimDesktop::SetActiveWindow(Handle window) {
   if (previous == window) return previous;
   active_ = window;
   if (Find(previous) != nullptr)
-    SendMessage(previous, wm::Activate, 0, static_cast<std::intptr_t>(window));
-  if (Find(window) != nullptr)
-    SendMessage(window, wm::Activate, 1, static_cast<std::intptr_t>(previous));
+    Send(previous, wm::Activate, 0, static_cast<std::intptr_t>(window));
+  if (Find(window) != nullptr) Send(window, wm::Activate, 1, static_cast<std::intptr_t>(previous));
   return previous;
 }
 
@@ -243,8 +242,8 @@ void SimDesktop::SetFocus(Handle window) {
   if (window == old) return;
   if (window != 0 && TopLevelOf(window) != active_) SetActiveWindow(window);
   focus_ = window;
-  if (Find(old) != nullptr) SendMessage(old, wm::KillFocus, window, 0);
-  if (Find(window) != nullptr) SendMessage(window, wm::SetFocus, old, 0);
+  if (Find(old) != nullptr) Send(old, wm::KillFocus, window, 0);
+  if (Find(window) != nullptr) Send(window, wm::SetFocus, old, 0);
 }
 
 bool SimDesktop::DeleteSystemMenuItem(Handle window, std::uint32_t command) {
@@ -291,9 +290,9 @@ bool SimDesktop::GetWindowRect(Handle window, ScreenRect& rect) {
 
 bool SimDesktop::MoveWindow(Handle window, const ScreenRect& rect) {
   if (Find(window) == nullptr) return false;
-  SendMessage(window, wm::WindowPosChanging, 0, 0);
+  Send(window, wm::WindowPosChanging, 0, 0);
   if (Window* w = Find(window)) w->rect = rect;
-  SendMessage(window, wm::WindowPosChanged, 0, 0);
+  Send(window, wm::WindowPosChanged, 0, 0);
   return true;
 }
 
@@ -366,16 +365,16 @@ std::intptr_t SimDesktop::CallProcedure(Handle window, std::uint32_t message, st
   return (*procedure)(window, message, wParam, lParam);
 }
 
-std::intptr_t SimDesktop::SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                      std::intptr_t lParam) {
+std::intptr_t SimDesktop::Send(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) {
   if (Find(window) == nullptr) return 0;
   platform::CallWndProcRecord record{lParam, wParam, message, window};
   RunHooks(HookKind::CallWndProc, 0, 1, reinterpret_cast<std::intptr_t>(&record));
   return CallProcedure(window, message, wParam, lParam);
 }
 
-bool SimDesktop::PostMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                             std::intptr_t lParam) {
+bool SimDesktop::Post(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) {
   if (window != 0 && Find(window) == nullptr) return false;
   posted_.push_back({window, message, wParam, lParam, 0, cursor_.x, cursor_.y});
   return true;
@@ -384,7 +383,7 @@ bool SimDesktop::PostMessage(Handle window, std::uint32_t message, std::uintptr_
 void SimDesktop::DeliverInput(platform::MessageRecord message) {
   message.x = cursor_.x;
   message.y = cursor_.y;
-  RunHooks(HookKind::GetMessage, 0, 1, reinterpret_cast<std::intptr_t>(&message));
+  RunHooks(HookKind::GetMsg, 0, 1, reinterpret_cast<std::intptr_t>(&message));
   if (message.window == 0 || message.message == wm::Null) return;
   CallProcedure(message.window, message.message, message.wParam, message.lParam);
 }
@@ -397,7 +396,7 @@ void SimDesktop::PumpPosted() {
   }
 }
 
-bool SimDesktop::IsDialogMessage(Handle, void*) {
+bool SimDesktop::DialogMessage(Handle, void*) {
   return false;
 }
 
@@ -424,21 +423,21 @@ std::unique_ptr<platform::WindowSubclass> SimDesktop::Subclass(
                                     std::move(state));
 }
 
-std::string SimDesktop::GetWindowText(Handle window) {
+std::string SimDesktop::WindowText(Handle window) {
   if (Find(window) == nullptr) return {};
-  const auto length = SendMessage(window, wm::GetTextLength, 0, 0);
+  const auto length = Send(window, wm::GetTextLength, 0, 0);
   if (length <= 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   const auto copied =
-      SendMessage(window, wm::GetText, text.size(), reinterpret_cast<std::intptr_t>(text.data()));
+      Send(window, wm::GetText, text.size(), reinterpret_cast<std::intptr_t>(text.data()));
   text.resize(static_cast<std::size_t>(std::clamp<std::intptr_t>(copied, 0, length)));
   return text;
 }
 
 // --- hooks --------------------------------------------------------------------------------------
 
-platform::HookHandle SimDesktop::SetWindowsHook(HookKind kind, platform::HookProcedure procedure,
-                                                std::uint32_t threadId) {
+platform::HookHandle SimDesktop::SetHook(HookKind kind, platform::HookProcedure procedure,
+                                         std::uint32_t threadId) {
   if (threadId != 0 && threadId != kThread) return 0;
   const platform::HookHandle handle = ++nextHook_;
   hooks_.insert(hooks_.begin(),
@@ -446,7 +445,7 @@ platform::HookHandle SimDesktop::SetWindowsHook(HookKind kind, platform::HookPro
   return handle;
 }
 
-bool SimDesktop::UnhookWindowsHook(platform::HookHandle hook) {
+bool SimDesktop::Unhook(platform::HookHandle hook) {
   auto it =
       std::find_if(hooks_.begin(), hooks_.end(), [&](const Hook& h) { return h.handle == hook; });
   if (it == hooks_.end()) return false;

@@ -60,20 +60,20 @@ class SimDesktop : public ui::headless::DesktopLink, public platform::Hooks {
   bool GetWindowRect(Handle window, platform::ScreenRect& rect) override;
   bool MoveWindow(Handle window, const platform::ScreenRect& rect) override;
   Handle GetParent(Handle window) override;
-  std::string GetWindowText(Handle window) override;
+  std::string WindowText(Handle window) override;
   platform::ScreenRect WorkArea() override { return workArea_; }
   platform::ScreenPoint CursorPos() override { return cursor_; }
   Handle GetCapture() override { return capture_; }
   Handle WindowFromPoint(platform::ScreenPoint point) override;
   bool DeleteSystemMenuItem(Handle window, std::uint32_t command) override;
-  std::intptr_t SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                            std::intptr_t lParam) override;
-  bool PostMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                   std::intptr_t lParam) override;
+  std::intptr_t Send(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+  bool Post(Handle window, std::uint32_t message, std::uintptr_t wParam,
+            std::intptr_t lParam) override;
   std::vector<Handle> ThreadWindows() override;
   std::uint32_t WindowThreadId(Handle window) override { return IsWindow(window) ? kThread : 0; }
   std::uint32_t CurrentThreadId() override { return kThread; }
-  bool IsDialogMessage(Handle dialog, void* messageRecord) override;
+  bool DialogMessage(Handle dialog, void* messageRecord) override;
   std::unique_ptr<platform::WindowSubclass> Subclass(
       Handle window, platform::SubclassProcedure procedure) override;
 
@@ -93,9 +93,9 @@ class SimDesktop : public ui::headless::DesktopLink, public platform::Hooks {
   void PumpPosted() override;
 
   // platform::Hooks
-  platform::HookHandle SetWindowsHook(platform::HookKind kind, platform::HookProcedure procedure,
-                                      std::uint32_t threadId) override;
-  bool UnhookWindowsHook(platform::HookHandle hook) override;
+  platform::HookHandle SetHook(platform::HookKind kind, platform::HookProcedure procedure,
+                               std::uint32_t threadId) override;
+  bool Unhook(platform::HookHandle hook) override;
   std::intptr_t CallNextHook(platform::HookHandle hook, int code, std::uintptr_t wParam,
                              std::intptr_t lParam) override;
 

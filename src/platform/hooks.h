@@ -11,7 +11,7 @@ namespace ornil::platform {
 using HookHandle = std::uintptr_t;
 
 enum class HookKind : int {
-  GetMessage = 3,   // WH_GETMESSAGE
+  GetMsg = 3,       // WH_GETMESSAGE
   CallWndProc = 4,  // WH_CALLWNDPROC
 };
 
@@ -41,9 +41,8 @@ class Hooks {
  public:
   virtual ~Hooks() = default;
   // SetWindowsHookExA on the given thread; 0 on failure. A procedure may remove its own hook.
-  virtual HookHandle SetWindowsHook(HookKind kind, HookProcedure procedure,
-                                    std::uint32_t threadId) = 0;
-  virtual bool UnhookWindowsHook(HookHandle hook) = 0;
+  virtual HookHandle SetHook(HookKind kind, HookProcedure procedure, std::uint32_t threadId) = 0;
+  virtual bool Unhook(HookHandle hook) = 0;
   virtual std::intptr_t CallNextHook(HookHandle hook, int code, std::uintptr_t wParam,
                                      std::intptr_t lParam) = 0;
 };

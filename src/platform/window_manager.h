@@ -70,22 +70,22 @@ class WindowManager {
   // child windows.
   virtual bool MoveWindow(WindowHandle window, const ScreenRect& rect) = 0;
   virtual WindowHandle GetParent(WindowHandle window) = 0;
-  virtual std::string GetWindowText(WindowHandle window) = 0;
+  virtual std::string WindowText(WindowHandle window) = 0;
   virtual ScreenRect WorkArea() = 0;
   virtual ScreenPoint CursorPos() = 0;
   virtual WindowHandle GetCapture() = 0;
   virtual WindowHandle WindowFromPoint(ScreenPoint point) = 0;
   virtual bool DeleteSystemMenuItem(WindowHandle window, std::uint32_t command) = 0;
-  virtual std::intptr_t SendMessage(WindowHandle window, std::uint32_t message,
-                                    std::uintptr_t wParam, std::intptr_t lParam) = 0;
-  virtual bool PostMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                           std::intptr_t lParam) = 0;
+  virtual std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+  virtual bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                    std::intptr_t lParam) = 0;
   // The visible and hidden top-level windows of the calling thread, in z-order.
   virtual std::vector<WindowHandle> ThreadWindows() = 0;
   virtual std::uint32_t WindowThreadId(WindowHandle window) = 0;
   virtual std::uint32_t CurrentThreadId() = 0;
   // IsDialogMessageA with a message record (see hooks.h); true when the dialog took it.
-  virtual bool IsDialogMessage(WindowHandle dialog, void* messageRecord) = 0;
+  virtual bool DialogMessage(WindowHandle dialog, void* messageRecord) = 0;
   // Takes over a window's procedure (SetWindowLongA with GWL_WNDPROC) until the result dies.
   virtual std::unique_ptr<WindowSubclass> Subclass(WindowHandle window,
                                                    SubclassProcedure procedure) = 0;

@@ -69,10 +69,10 @@ TEST_F(Desktop, HooksChainNewestFirstAndSeeSentMessagesOnly) {
         return hooks.CallNextHook(newer.Handle(), c, w, l);
       },
       0);
-  windows.SendMessage(host, wm::User, 0, 0);
+  windows.Send(host, wm::User, 0, 0);
   EXPECT_EQ(seen, (std::vector<std::string>{"newer", "older"}));
   seen.clear();
-  windows.PostMessage(host, wm::User, 0, 0);
+  windows.Post(host, wm::User, 0, 0);
   world.application->ProcessMessages();
   EXPECT_TRUE(seen.empty()) << "posted messages are retrieved, not sent";
   newer.Reset();
@@ -89,13 +89,13 @@ TEST_F(Desktop, ATakenOverWindowProcedureSeesEveryMessageAndIsGivenBack) {
         if (m == wm::SetText) return previous(h, m, w, reinterpret_cast<std::intptr_t>("Values"));
         return previous(h, m, w, l);
       });
-  windows.SendMessage(host, wm::SetText, 0, reinterpret_cast<std::intptr_t>("Browser"));
-  EXPECT_EQ(windows.GetWindowText(host), "Values");
+  windows.Send(host, wm::SetText, 0, reinterpret_cast<std::intptr_t>("Browser"));
+  EXPECT_EQ(windows.WindowText(host), "Values");
   EXPECT_EQ(seen.front(), wm::SetText);
   takeover.reset();
   seen.clear();
-  windows.SendMessage(host, wm::SetText, 0, reinterpret_cast<std::intptr_t>("Browser"));
-  EXPECT_EQ(windows.GetWindowText(host), "Browser");
+  windows.Send(host, wm::SetText, 0, reinterpret_cast<std::intptr_t>("Browser"));
+  EXPECT_EQ(windows.WindowText(host), "Browser");
   EXPECT_TRUE(seen.empty());
 }
 
@@ -112,14 +112,14 @@ TEST_F(Desktop, TakeOversGivenBackOutOfOrderStillPassMessagesOn) {
     return p(h, m, w, l);
   });
   first.reset();
-  windows.SendMessage(host, wm::User, 0, 0);
+  windows.Send(host, wm::User, 0, 0);
   EXPECT_EQ(seen, (std::vector<std::string>{"second"}));
   second.reset();
   // A take-over outliving its window does no harm.
   auto late =
       windows.Subclass(host, [](Handle h, std::uint32_t m, std::uintptr_t w, std::intptr_t l,
                                 const platform::WindowProcedure& p) { return p(h, m, w, l); });
-  windows.SendMessage(host, wm::Close, 0, 0);
+  windows.Send(host, wm::Close, 0, 0);
   EXPECT_FALSE(windows.IsWindow(host));
   late.reset();
 }
@@ -131,7 +131,7 @@ TEST_F(Desktop, GetMessageHooksMayBlankInputBeforeItIsDispatched) {
   form->Show();
   platform::ScopedHook hook;
   hook.Install(
-      hooks, HookKind::GetMessage,
+      hooks, HookKind::GetMsg,
       [&](int code, std::uintptr_t w, std::intptr_t l) {
         auto* msg = reinterpret_cast<MessageRecord*>(l);
         if (code >= 0 && msg->message == wm::Char && msg->wParam == '\t') *msg = MessageRecord{};
@@ -241,7 +241,7 @@ TEST_F(Desktop, WindowManagerCallsOnRawHandles) {
   EXPECT_EQ(windows.WindowFromPoint({50, 50}), host);
   std::vector<Handle> destroyed;
   world.desktop.onWindowDestroyed = [&](Handle h) { destroyed.push_back(h); };
-  windows.SendMessage(other, wm::Close, 0, 0);
+  windows.Send(other, wm::Close, 0, 0);
   EXPECT_EQ(destroyed, std::vector<Handle>{other});
 }
 

@@ -65,8 +65,8 @@ void HeadlessBackend::Paint(Handle window) {
   Record* r = Find(window);
   if (r == nullptr) return;
   r->invalid = false;
-  desktop_.SendMessage(window, kNcPaint, 1, 0);
-  if (Find(window) != nullptr) desktop_.SendMessage(window, wm::Paint, 0, 0);
+  desktop_.Send(window, kNcPaint, 1, 0);
+  if (Find(window) != nullptr) desktop_.Send(window, wm::Paint, 0, 0);
 }
 
 std::string HeadlessBackend::HintOf(Handle window) const {
@@ -180,12 +180,12 @@ void HeadlessBackend::DefaultHandler(Handle window, Message& message) {
 
 std::intptr_t HeadlessBackend::SendMessage(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                                            std::intptr_t lParam) {
-  return desktop_.SendMessage(window, msg, wParam, lParam);
+  return desktop_.Send(window, msg, wParam, lParam);
 }
 
 void HeadlessBackend::PostMessage(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                                   std::intptr_t lParam) {
-  desktop_.PostMessage(window, msg, wParam, lParam);
+  desktop_.Post(window, msg, wParam, lParam);
 }
 
 void HeadlessBackend::SetParent(Handle window, Handle parent) {
@@ -197,7 +197,7 @@ void HeadlessBackend::SetStyle(Handle window, std::uint32_t style, std::uint32_t
   exStyleOf_[window] = exStyle;
   if (WindowClass* c = ClassOf(window)) c->SetStyle(style);
   Reframe(window);
-  desktop_.SendMessage(window, wm::WindowPosChanged, 0, 0);
+  desktop_.Send(window, wm::WindowPosChanged, 0, 0);
 }
 
 void HeadlessBackend::SetBounds(Handle window, const Rect& bounds) {
@@ -294,7 +294,7 @@ void HeadlessBackend::SetScrollBar(Handle window, const ScrollInfo& info) {
   r->scroll = info;
   if (!changed) return;
   Reframe(window);
-  desktop_.SendMessage(window, wm::Resize, 0, 0);
+  desktop_.Send(window, wm::Resize, 0, 0);
 }
 
 std::unique_ptr<Canvas> HeadlessBackend::BeginPaint(Handle window) {
@@ -391,7 +391,7 @@ void HeadlessBackend::SetMenu(Handle window, Handle menu) {
   r->menu = menu;
   if (!changed) return;
   Reframe(window);
-  desktop_.SendMessage(window, wm::Resize, 0, 0);
+  desktop_.Send(window, wm::Resize, 0, 0);
 }
 
 void HeadlessBackend::SetHint(Handle, Handle control, const std::string& hint) {

@@ -148,12 +148,12 @@ std::intptr_t WindowClass::SendToParent(std::uint32_t msg, std::uintptr_t wParam
                                         std::intptr_t lParam) {
   DesktopLink& desktop = backend_.Desktop();
   const ui::Handle parent = desktop.GetParent(window_);
-  return parent != 0 ? desktop.SendMessage(parent, msg, wParam, lParam) : 0;
+  return parent != 0 ? desktop.Send(parent, msg, wParam, lParam) : 0;
 }
 
 std::intptr_t WindowClass::SendToSelf(std::uint32_t msg, std::uintptr_t wParam,
                                       std::intptr_t lParam) {
-  return backend_.Desktop().SendMessage(window_, msg, wParam, lParam);
+  return backend_.Desktop().Send(window_, msg, wParam, lParam);
 }
 
 void WindowClass::NotifyParent(std::uint16_t code) {
