@@ -26,7 +26,7 @@ TEST(HostWindows, ABrowserTheUserClosesIsGoneFromTheHost) {
   const auto handle = static_cast<std::uintptr_t>(link.RequestInt("WindowInfo(NumWindows(),12)"));
   ASSERT_TRUE(w.desktop.IsWindow(handle));
   EXPECT_EQ(w.desktop.ClassName(handle), "MapInfoBrowser");
-  w.desktop.SendMessage(handle, kClose, 0, 0);
+  w.desktop.Send(handle, kClose, 0, 0);
   EXPECT_FALSE(w.desktop.IsWindow(handle));
   EXPECT_EQ(link.NumWindows(), 0);
 }

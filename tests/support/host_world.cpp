@@ -5,10 +5,6 @@
 
 namespace ornil::testing {
 
-namespace {
-constexpr std::uint32_t kNcDestroy = 0x0082;  // the last message a destroyed window gets
-}  // namespace
-
 HostWorld::HostWorld(Options options) {
   PutHostWindowsOnTheDesktop();
   host.Attach(dde);
@@ -29,17 +25,19 @@ void HostWorld::PutHostWindowsOnTheDesktop() {
   ws.mainWindow =
       desktop.CreateHostWindow("MapInfoFrame", "MapInfo Professional", {0, 0, 1024, 768});
   ws.mdiClientWindow = desktop.CreateHostWindow("MDIClient", "", {0, 40, 1024, 768});
-  ws.onWindowOpened = [this](const sim::mb::HostWindow& w) {
+  // The host is made before the desktop and goes after it, so the desktop's hook always finds it;
+  // the host calls its own hooks only from statements, while the whole world stands.
+  sim::SimDesktop& screen = desktop;
+  sim::MapInfoHost& mapInfo = host;
+  ws.onWindowOpened = [&screen](const sim::mb::HostWindow& w) {
     const char* className = w.type == sim::mb::kMapWindow ? "MapInfoMapper" : "MapInfoBrowser";
-    return desktop.CreateHostWindow(
-        className, w.title, {100, 100, 500, 400},
-        [this](std::uintptr_t h, std::uint32_t message, std::uintptr_t wParam,
-               std::intptr_t lParam) -> std::intptr_t {
-          if (message == kNcDestroy) host.WindowDestroyed(h);
-          return desktop.DefWindowProc(h, message, wParam, lParam);
-        });
+    return screen.CreateHostWindow(className, w.title, {100, 100, 500, 400});
   };
-  ws.onWindowClosed = [this](const sim::mb::HostWindow& w) { desktop.DestroyWindow(w.handle); };
+  // The user closing a document window destroys it on the desktop; the host then forgets it.
+  desktop.onWindowDestroyed = [&mapInfo](std::uintptr_t handle) {
+    mapInfo.WindowDestroyed(handle);
+  };
+  ws.onWindowClosed = [&screen](const sim::mb::HostWindow& w) { screen.DestroyWindow(w.handle); };
 }
 
 std::uintptr_t HostWorld::WindowHandle(int hostWindowId) {
