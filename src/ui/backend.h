@@ -106,6 +106,9 @@ class Backend {
 
   virtual int MessageBox(const std::string& text, const std::string& caption,
                          std::uint32_t flags) = 0;
+  // The clipboard's text (CF_TEXT), which WM_PASTE inserts.
+  virtual void SetClipboardText(const std::string& text) = 0;
+  virtual std::string ClipboardText() = 0;
   // Handles the messages waiting in the thread's queue, then returns.
   virtual void ProcessMessages() = 0;
   virtual Point CursorPos() = 0;

@@ -26,7 +26,9 @@ void DateTimePicker::WindowCreated() {
   if (!format_.empty())
     Perform(dtm::SetFormat, 0, reinterpret_cast<std::intptr_t>(format_.c_str()));
   Perform(dtm::SetSystemTime, dtm::Valid, reinterpret_cast<std::intptr_t>(&date_));
-  if (showCheckbox_ && !checked_) Perform(dtm::SetSystemTime, dtm::None, 0);
+  // Some implementations refuse GDT_NONE without a date record, though they ignore it.
+  if (showCheckbox_ && !checked_)
+    Perform(dtm::SetSystemTime, dtm::None, reinterpret_cast<std::intptr_t>(&date_));
 }
 
 SystemTime DateTimePicker::Date() {
@@ -52,7 +54,8 @@ void DateTimePicker::SetChecked(bool checked) {
     SystemTime date = Date();
     Perform(dtm::SetSystemTime, dtm::Valid, reinterpret_cast<std::intptr_t>(&date));
   } else if (showCheckbox_) {
-    Perform(dtm::SetSystemTime, dtm::None, 0);
+    SystemTime ignored = Date();
+    Perform(dtm::SetSystemTime, dtm::None, reinterpret_cast<std::intptr_t>(&ignored));
   }
 }
 

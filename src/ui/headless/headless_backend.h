@@ -46,7 +46,6 @@ class HeadlessBackend : public Backend {
   Handle MenuOf(Handle window) const;
   const std::vector<MenuEntry>& MenuEntries(Handle menu) const;
   ScrollInfo ScrollOf(Handle window) const;
-  std::string& Clipboard() { return clipboard_; }
   void AnswerMessageBox(int button) { answers_.push_back(button); }
   // A device context for an owner-drawn item of a window.
   std::uintptr_t NewDeviceContext(Handle window);
@@ -94,6 +93,8 @@ class HeadlessBackend : public Backend {
   void SetHint(Handle form, Handle control, const std::string& hint) override;
   void SetHintPauses(int showMilliseconds, int hideMilliseconds) override;
   int MessageBox(const std::string& text, const std::string& caption, std::uint32_t flags) override;
+  void SetClipboardText(const std::string& text) override { clipboard_ = text; }
+  std::string ClipboardText() override { return clipboard_; }
   void ProcessMessages() override;
   Point CursorPos() override;
   Handle GetCapture() override;

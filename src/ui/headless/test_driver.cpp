@@ -103,7 +103,7 @@ bool Driver::PressKey(Control& control, std::uint16_t key) {
 
 bool Driver::Paste(Control& control, std::string_view text) {
   if (!Focus(control)) return false;
-  backend_.Clipboard() = std::string(text);
+  backend_.SetClipboardText(std::string(text));
   backend_.SendMessage(control.GetHandle(), wm::Paste, 0, 0);
   ProcessMessages();
   return true;

@@ -230,7 +230,7 @@ void EditClass::Default(Message& m) {
     case wm::Paste: {
       if (readOnly) return;
       const std::string pasted =
-          edit.multiline ? backend_.Clipboard() : FirstLine(backend_.Clipboard());
+          edit.multiline ? backend_.ClipboardText() : FirstLine(backend_.ClipboardText());
       if (!pasted.empty() && edit.Insert(pasted)) NotifyParent(kEditChange);
       return;
     }
@@ -484,7 +484,8 @@ void ComboBoxClass::Default(Message& m) {
       return;
     }
     case wm::Paste:
-      if (!IsList() && edit.Insert(FirstLine(backend_.Clipboard()))) NotifyParent(cb::EditChange);
+      if (!IsList() && edit.Insert(FirstLine(backend_.ClipboardText())))
+        NotifyParent(cb::EditChange);
       return;
     case wm::LButtonDown:
       backend_.Desktop().SetFocus(window_);

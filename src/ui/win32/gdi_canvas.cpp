@@ -1,0 +1,112 @@
+// Drawing with GDI.
+#include "ui/win32/gdi_canvas.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "ui/messages.h"
+#include "ui/win32/win32_backend.h"
+
+namespace ornil::ui::win32 {
+
+namespace {
+
+RECT ToRect(const Rect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+// A GDI object deleted when it goes.
+struct GdiObject {
+  HGDIOBJ object;
+  explicit GdiObject(HGDIOBJ o) : object(o) {}
+  ~GdiObject() {
+    if (object != nullptr) DeleteObject(object);
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+};
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(Win32Backend& backend, HDC dc, std::function<void()> release)
+    : backend_(backend), dc_(dc), release_(std::move(release)) {
+  savedState_ = SaveDC(dc_);
+  SetBkMode(dc_, TRANSPARENT);
+}
+
+GdiCanvas::~GdiCanvas() {
+  if (savedState_ != 0) RestoreDC(dc_, savedState_);
+  if (release_) release_();
+}
+
+void GdiCanvas::SetFont(const Font& font) {
+  SelectObject(dc_, backend_.FontHandle(font));
+  ::SetTextColor(dc_, backend_.ResolveColor(font.color));
+}
+
+void GdiCanvas::SetTextColor(Color color) {
+  ::SetTextColor(dc_, backend_.ResolveColor(color));
+}
+
+void GdiCanvas::FillRect(const Rect& rect, Color color) {
+  const RECT r = ToRect(rect);
+  ::FillRect(dc_, &r, backend_.Brush(color));
+}
+
+void GdiCanvas::FrameRect(const Rect& rect, Color color) {
+  const RECT r = ToRect(rect);
+  ::FrameRect(dc_, &r, backend_.Brush(color));
+}
+
+void GdiCanvas::Line(Point from, Point to, Color color, int width) {
+  GdiObject pen(CreatePen(PS_SOLID, width, backend_.ResolveColor(color)));
+  const HGDIOBJ old = SelectObject(dc_, pen.object);
+  MoveToEx(dc_, from.x, from.y, nullptr);
+  LineTo(dc_, to.x, to.y);
+  SelectObject(dc_, old);
+}
+
+void GdiCanvas::DrawEdge(const Rect& rect, std::uint32_t edges, std::uint32_t sides) {
+  RECT r = ToRect(rect);
+  ::DrawEdge(dc_, &r, edges, sides);
+}
+
+void GdiCanvas::TextOut(int x, int y, std::string_view text) {
+  TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void GdiCanvas::DrawText(std::string_view text, Rect& rect, std::uint32_t flags) {
+  RECT r = ToRect(rect);
+  DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, flags);
+  if (flags & dt::CalcRect) rect = {r.left, r.top, r.right, r.bottom};
+}
+
+Size GdiCanvas::TextExtent(std::string_view text) {
+  SIZE size{};
+  if (text.empty()) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc_, &metrics);
+    return {0, metrics.tmHeight};
+  }
+  GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+void GdiCanvas::ExcludeClipRect(const Rect& rect) {
+  ::ExcludeClipRect(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+std::unique_ptr<Canvas> MakePaintCanvas(Win32Backend& backend, HWND window) {
+  auto paint = std::make_shared<PAINTSTRUCT>();
+  HDC dc = ::BeginPaint(window, paint.get());
+  return std::make_unique<GdiCanvas>(backend, dc,
+                                     [window, paint] { ::EndPaint(window, paint.get()); });
+}
+
+std::unique_ptr<Canvas> MakeWindowCanvas(Win32Backend& backend, HWND window) {
+  HDC dc = window != nullptr ? GetWindowDC(window) : GetDC(nullptr);
+  return std::make_unique<GdiCanvas>(backend, dc, [window, dc] { ReleaseDC(window, dc); });
+}
+
+}  // namespace ornil::ui::win32

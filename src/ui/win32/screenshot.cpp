@@ -1,0 +1,72 @@
+// Copying a window's pixels off the screen into a PNG file.
+#include "platform/win32/win32_api.h"
+
+#include <vector>
+
+#include "ui/png_writer.h"
+#include "ui/win32/screenshot.h"
+
+namespace ornil::ui::win32 {
+
+namespace {
+
+// Handles the messages waiting, painting among them.
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+struct ScreenDc {
+  HDC dc = GetDC(nullptr);
+  ~ScreenDc() { ReleaseDC(nullptr, dc); }
+};
+struct MemoryDc {
+  HDC dc;
+  explicit MemoryDc(HDC like) : dc(CreateCompatibleDC(like)) {}
+  ~MemoryDc() { DeleteDC(dc); }
+};
+struct Bitmap {
+  HBITMAP bitmap;
+  Bitmap(HDC like, int w, int h) : bitmap(CreateCompatibleBitmap(like, w, h)) {}
+  ~Bitmap() { DeleteObject(bitmap); }
+};
+
+}  // namespace
+
+bool SaveWindowPng(Handle window, const std::string& path) {
+  HWND hwnd = reinterpret_cast<HWND>(window);
+  RedrawWindow(hwnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+  GdiFlush();
+  RECT r{};
+  if (!GetWindowRect(hwnd, &r)) return false;
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0) return false;
+  ScreenDc screen;
+  MemoryDc memory(screen.dc);
+  Bitmap bitmap(screen.dc, width, height);
+  const HGDIOBJ old = SelectObject(memory.dc, bitmap.bitmap);
+  const BOOL copied = BitBlt(memory.dc, 0, 0, width, height, screen.dc, r.left, r.top, SRCCOPY);
+  SelectObject(memory.dc, old);
+  if (!copied) return false;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  if (GetDIBits(memory.dc, bitmap.bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
+                DIB_RGB_COLORS) == 0)
+    return false;
+  for (auto& p : pixels)
+    p &= 0x00FFFFFF;  // BGRA in memory reads as 0xAARRGGBB
+  return WritePngFile(path, width, height, pixels);
+}
+
+}  // namespace ornil::ui::win32
