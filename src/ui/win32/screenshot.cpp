@@ -36,6 +36,18 @@ struct Bitmap {
 
 }  // namespace
 
+void PrepareVirtualDisplay() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr) return;
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  static const char kNo[] = "N";
+  RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNo), sizeof kNo);
+  RegCloseKey(key);
+}
+
 bool SaveWindowPng(Handle window, const std::string& path) {
   HWND hwnd = reinterpret_cast<HWND>(window);
   RedrawWindow(hwnd, nullptr, nullptr,

@@ -7,6 +7,12 @@
 
 namespace ornil::ui::win32 {
 
+// Under Wine on a virtual display without a window manager: asks Wine's X11 driver to frame and
+// place the windows itself, so captions show in screenshots and windows come and go without
+// waiting for a manager that never answers. Call it before the first window is made; it does
+// nothing on Windows.
+void PrepareVirtualDisplay();
+
 // Repaints the window, handles the waiting messages, then copies its screen rectangle. The
 // window should be on top. False when the capture or the file failed.
 bool SaveWindowPng(Handle window, const std::string& path);

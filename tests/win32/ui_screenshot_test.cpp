@@ -1,0 +1,155 @@
+// A sample form with every control kind of the toolkit, shown by the Win32 backend on the virtual
+// display and saved as out/ui_sample_form.png for a person to look at.
+#include "platform/win32/win32_api.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "text/cp1251.h"
+#include "ui/application.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/date_time_picker.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/group_box.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/menu.h"
+#include "ui/scroll_box.h"
+#include "ui/value_list_editor.h"
+#include "ui/win32/screenshot.h"
+#include "ui/win32/win32_backend.h"
+
+namespace ornil::ui {
+namespace {
+
+struct VirtualDisplay : ::testing::Environment {
+  void SetUp() override { win32::PrepareVirtualDisplay(); }
+};
+const auto* const kDisplay = ::testing::AddGlobalTestEnvironment(new VirtualDisplay);
+
+template <class T>
+T* Put(Control* parent, int left, int top, int width, int height, const char* text = nullptr) {
+  auto* c = Make<T>(parent->Owner() != nullptr ? parent->Owner() : parent);
+  c->SetParent(parent);
+  c->SetBounds(left, top, width, height);
+  if (text != nullptr) c->SetText(text);
+  return c;
+}
+
+void BuildSample(Form& form) {
+  Font arial;
+  arial.name = "Arial";
+  arial.height = -11;
+  arial.charset = kCharsetRussian;
+  form.SetFont(arial);
+  form.SetBorderStyle(BorderStyle::Sizeable);
+  form.SetText("Образец: все виды элементов"_cp);
+  form.SetBounds(20, 20, 620, 470);
+
+  auto* menu = Make<MainMenu>(&form);
+  auto* setup = Make<MenuItem>(&form);
+  setup->SetCaption("&Настройка"_cp);
+  for (const char* caption : {"Сохранить изменения"_cp, "-", "Закрыть окно"_cp}) {
+    auto* item = Make<MenuItem>(&form);
+    item->SetCaption(caption);
+    setup->Add(item);
+  }
+  menu->Add(setup);
+  form.SetMenu(menu);
+
+  auto* fields = Put<GroupBox>(&form, 8, 4, 290, 250, "Поля:"_cp);
+  auto* caption = Put<Label>(fields, 10, 22, 80, 13, "Название:"_cp);
+  caption->SetAlignment(Alignment::Right);
+  Put<Edit>(fields, 100, 18, 180, 21, "Улица Ленина"_cp);
+  Put<StaticText>(fields, 10, 48, 80, 17, "Тип:"_cp);
+  auto* kinds = Put<ComboBox>(fields, 100, 44, 180, 21);
+  kinds->SetStyle(ComboStyle::DropDownList);
+  for (const char* s : {"Редактируемое поле"_cp, "Подстановка значений из таблицы"_cp})
+    kinds->AddItem(s);
+  kinds->SetItemIndex(0);
+  auto* editable = Put<ComboBox>(fields, 100, 70, 180, 21);
+  editable->AddItem("dd.MM.yyyy");
+  editable->SetText("dd.MM.yyyy");
+  auto* check = Put<CheckBox>(fields, 10, 98, 120, 17, "Изменяемое:"_cp);
+  check->SetAlignment(Alignment::Left);
+  check->SetChecked(true);
+  auto* picker = Put<DateTimePicker>(fields, 140, 96, 140, 21);
+  picker->SetShowCheckbox(true);
+  picker->SetDate(SystemTime::Date(2024, 3, 5));
+  auto* list = Put<ListBox>(fields, 10, 124, 270, 70);
+  list->SetOwnerDraw(true);
+  list->SetItemHeight(14);
+  for (const char* s : {"Название"_cp, "Адрес"_cp, "Площадь"_cp, "Дата ввода"_cp})
+    list->AddItem(s);
+  list->SetItemIndex(1);
+  auto* memo = Put<Memo>(fields, 10, 200, 270, 40, "Str$(Area) + \" м\""_cp);
+  memo->SetWantReturns(false);
+
+  auto* props = Put<GroupBox>(&form, 306, 4, 296, 250, "Свойства поля:"_cp);
+  auto* justify = Put<RadioGroup>(props, 10, 18, 276, 70, "Выравнивание заголовка"_cp);
+  justify->SetItems({"По левому краю"_cp, "По правому краю"_cp, "По центру"_cp});
+  justify->SetItemIndex(1);
+  auto* grid = Put<ValueListEditor>(props, 10, 94, 276, 110);
+  grid->SetTitleCaptions("Сохраняемые"_cp, "Отображаемые"_cp);
+  grid->SetColWidths(110, 160);
+  grid->InsertRow("1", "Жилое"_cp, true);
+  grid->InsertRow("2", "Нежилое"_cp, true);
+  auto* add = Put<BitButton>(props, 130, 212, 75, 28, "Добавить"_cp);
+  add->SetKind(BitButtonKind::Retry);
+  auto* remove = Put<BitButton>(props, 211, 212, 75, 28, "Удалить"_cp);
+  remove->SetKind(BitButtonKind::Cancel);
+
+  auto* box = Put<ScrollBox>(&form, 8, 262, 290, 90);
+  box->SetVertIncrement(24);
+  for (int i = 0; i < 6; ++i) {
+    auto* row = Make<Edit>(&form);
+    row->SetParent(box);
+    row->SetBounds(90, i * 24 + 2, 180, 21);
+    row->SetText("Строка "_cp + std::to_string(i + 1));
+    auto* label = Make<Label>(&form);
+    label->SetParent(box);
+    label->SetBounds(10, i * 24 + 5, 70, 13);
+    label->SetText("Поле "_cp + std::to_string(i + 1) + ":");
+  }
+  auto* panel = Put<Panel>(&form, 306, 262, 296, 90, "О программе"_cp);
+  panel->SetBevels(Bevel::Raised, Bevel::Lowered);
+  Font bold = arial;
+  bold.bold = true;
+  panel->SetFont(bold);
+
+  auto* ok = Put<BitButton>(&form, 494, 368, 28, 28);
+  ok->SetKind(BitButtonKind::Ok);
+  auto* cancel = Put<BitButton>(&form, 528, 368, 28, 28);
+  cancel->SetKind(BitButtonKind::Cancel);
+  auto* retry = Put<BitButton>(&form, 380, 368, 100, 28, "Проверить"_cp);
+  retry->SetKind(BitButtonKind::Retry);
+  ok->SetHint("Сохранить изменённые значения в таблице"_cp);
+}
+
+TEST(Screenshot, SampleFormWithEveryControlKind) {
+  win32::Win32Backend backend;
+  Application app{backend};
+  auto* form = Make<Form>(&app);
+  BuildSample(*form);
+  form->Show();
+  app.ProcessMessages();
+  CreateDirectoryA(ORNIL_OUT_DIR, nullptr);
+  const std::string path = std::string(ORNIL_OUT_DIR) + "/ui_sample_form.png";
+  ASSERT_TRUE(win32::SaveWindowPng(form->GetHandle(), path)) << path;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  unsigned char signature[8] = {};
+  EXPECT_EQ(std::fread(signature, 1, 8, file), 8u);
+  std::fclose(file);
+  EXPECT_EQ(signature[1], 'P');
+  EXPECT_EQ(signature[2], 'N');
+  form->Free();
+}
+
+}  // namespace
+}  // namespace ornil::ui
