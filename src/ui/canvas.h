@@ -26,6 +26,10 @@ class Canvas {
   // DrawText with dt:: flags; with dt::CalcRect only measures, widening or heightening rect.
   virtual void DrawText(std::string_view text, Rect& rect, std::uint32_t flags) = 0;
   virtual Size TextExtent(std::string_view text) = 0;
+  // A picture of width x height pixels (0x00RRGGBB, rows from the top) fitted into `dest`; with
+  // `transparent`, pixels of the bottom-left pixel's colour leave the background as it is.
+  virtual void DrawPixels(const Rect& dest, int width, int height, const std::uint32_t* pixels,
+                          bool transparent) = 0;
   // Drawing outside this rectangle only, from now on.
   virtual void ExcludeClipRect(const Rect& rect) = 0;
 };

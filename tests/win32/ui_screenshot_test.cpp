@@ -16,6 +16,7 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/group_box.h"
+#include "ui/image.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/menu.h"
@@ -121,6 +122,19 @@ void BuildSample(Form& form) {
   Font bold = arial;
   bold.bold = true;
   panel->SetFont(bold);
+  // A picture drawn in code: a blue disc with a white ring on a background left out.
+  std::vector<std::uint32_t> pixels(32 * 32, 0xFF00FF);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const int d = (x - 16) * (x - 16) + (y - 16) * (y - 16);
+      if (d < 196) pixels[y * 32 + x] = d > 120 ? 0xFFFFFF : 0x3060C0;
+    }
+  auto* picture = Make<Image>(&form);
+  picture->SetParent(panel);
+  picture->SetBounds(12, 16, 65, 57);
+  picture->SetPicture(32, 32, std::move(pixels));
+  picture->SetStretch(true);
+  picture->SetTransparent(true);
 
   auto* ok = Put<BitButton>(&form, 494, 368, 28, 28);
   ok->SetKind(BitButtonKind::Ok);

@@ -63,6 +63,12 @@ Size RecordingCanvas::TextExtent(std::string_view text) {
   return backend_.TextExtent(font_, text);
 }
 
+void RecordingCanvas::DrawPixels(const Rect& dest, int width, int height, const std::uint32_t*,
+                                 bool transparent) {
+  Record("DrawPixels " + RectText(dest) + " " + std::to_string(width) + "x" +
+         std::to_string(height) + (transparent ? " transparent" : ""));
+}
+
 void RecordingCanvas::ExcludeClipRect(const Rect& rect) {
   Record("ExcludeClip " + RectText(rect));
 }

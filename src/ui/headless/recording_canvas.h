@@ -24,6 +24,8 @@ class RecordingCanvas : public Canvas {
   void TextOut(int x, int y, std::string_view text) override;
   void DrawText(std::string_view text, Rect& rect, std::uint32_t flags) override;
   Size TextExtent(std::string_view text) override;
+  void DrawPixels(const Rect& dest, int width, int height, const std::uint32_t* pixels,
+                  bool transparent) override;
   void ExcludeClipRect(const Rect& rect) override;
 
  private:

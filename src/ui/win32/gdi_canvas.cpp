@@ -93,6 +93,34 @@ Size GdiCanvas::TextExtent(std::string_view text) {
   return {size.cx, size.cy};
 }
 
+void GdiCanvas::DrawPixels(const Rect& dest, int width, int height, const std::uint32_t* pixels,
+                           bool transparent) {
+  if (width <= 0 || height <= 0 || pixels == nullptr) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // rows from the top
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  if (!transparent) {
+    SetStretchBltMode(dc_, COLORONCOLOR);
+    StretchDIBits(dc_, dest.left, dest.top, dest.Width(), dest.Height(), 0, 0, width, height,
+                  pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+    return;
+  }
+  HDC memory = CreateCompatibleDC(dc_);
+  GdiObject bitmap(CreateCompatibleBitmap(dc_, width, height));
+  SetDIBits(dc_, static_cast<HBITMAP>(bitmap.object), 0, static_cast<UINT>(height), pixels, &info,
+            DIB_RGB_COLORS);
+  const HGDIOBJ old = SelectObject(memory, bitmap.object);
+  const std::uint32_t key = pixels[static_cast<std::size_t>(height - 1) * width];
+  GdiTransparentBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), memory, 0, 0, width,
+                    height, RGB(key >> 16, (key >> 8) & 0xFF, key & 0xFF));
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
 void GdiCanvas::ExcludeClipRect(const Rect& rect) {
   ::ExcludeClipRect(dc_, rect.left, rect.top, rect.right, rect.bottom);
 }

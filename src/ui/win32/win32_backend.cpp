@@ -75,8 +75,6 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), fonts_(Fon
                                 ICC_DATE_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterClasses();
-  parking_ =
-      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
   g_backend = this;
 }
 
@@ -107,6 +105,14 @@ void Win32Backend::RegisterClasses() {
   window.hbrBackground = nullptr;
   window.lpszClassName = kWindowClass;
   RegisterClassA(&window);
+}
+
+// Controls without a parent wait in a hidden window, made when the first one needs it.
+HWND Win32Backend::Parking() {
+  if (parking_ == nullptr)
+    parking_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_,
+                               nullptr);
+  return parking_;
 }
 
 // --- messages -----------------------------------------------------------------------------------
@@ -191,7 +197,7 @@ void Win32Backend::PostMessage(Handle window, std::uint32_t msg, std::uintptr_t 
 Handle Win32Backend::CreateWindow(Control& control, const CreateParams& params) {
   const bool own = params.className == kFormClass || params.className == kWindowClass;
   const bool child = (params.style & WS_CHILD) != 0;
-  HWND parent = child ? (params.parent != 0 ? H(params.parent) : parking_) : H(params.owner);
+  HWND parent = child ? (params.parent != 0 ? H(params.parent) : Parking()) : H(params.owner);
   const bool combo = params.className == "COMBOBOX";
   const Rect& b = params.bounds;
   if (own) pending_ = &control;
@@ -228,7 +234,7 @@ void Win32Backend::DestroyWindow(Handle window) {
 }
 
 void Win32Backend::SetParent(Handle window, Handle parent) {
-  ::SetParent(H(window), parent != 0 ? H(parent) : parking_);
+  ::SetParent(H(window), parent != 0 ? H(parent) : Parking());
 }
 
 void Win32Backend::SetStyle(Handle window, std::uint32_t style, std::uint32_t exStyle) {

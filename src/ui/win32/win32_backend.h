@@ -99,6 +99,7 @@ class Win32Backend : public Backend {
   bool HandleCtlColor(Message& message);
   Control* ControlOf(HWND window);
   void RegisterClasses();
+  HWND Parking();
 
   HINSTANCE instance_;
   HWND parking_ = nullptr;
