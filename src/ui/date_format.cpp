@@ -29,10 +29,9 @@ std::size_t RunLength(std::string_view s, std::size_t i) {
 }
 
 std::string Padded(int value, int width) {
-  std::string s = std::to_string(value);
-  while (static_cast<int>(s.size()) < width)
-    s.insert(0, "0");
-  return s;
+  const std::string digits = std::to_string(value);
+  const auto size = static_cast<int>(digits.size());
+  return std::string(static_cast<std::size_t>(width > size ? width - size : 0), '0') + digits;
 }
 
 bool HasDayToken(std::string_view format) {

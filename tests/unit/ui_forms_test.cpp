@@ -204,8 +204,11 @@ TEST_F(Painting, BitButtonsDrawFaceGlyphAndCaption) {
   const auto cancelLog = PaintOf(*cancel);
   EXPECT_EQ(CountStarting(cancelLog, "TextOut"), 1);
   EXPECT_EQ(CountStarting(cancelLog, "Line"), 2);
-  for (const std::string& line : cancelLog)
-    if (line.rfind("Line", 0) == 0) EXPECT_NE(line.find("#808080"), std::string::npos) << line;
+  for (const std::string& line : cancelLog) {
+    if (line.rfind("Line", 0) == 0) {
+      EXPECT_NE(line.find("#808080"), std::string::npos) << line;
+    }
+  }
 }
 
 TEST_F(Painting, GroupBoxFramesBelowTheMiddleOfItsCaption) {
