@@ -7,7 +7,8 @@ void DisabledWindows::DisableThreadWindowsExcept(WindowManager& windows, WindowH
   EnableAll();
   windows_ = &windows;
   for (WindowHandle window : windows.ThreadWindows()) {
-    if (window == keep || !windows.IsWindowEnabled(window)) continue;
+    if (window == keep || !windows.IsWindowVisible(window) || !windows.IsWindowEnabled(window))
+      continue;
     list_.push_back(window);
   }
   // Disabling runs WM_ENABLE handlers, which may disable or destroy others; record first.

@@ -100,7 +100,8 @@ class DisabledWindows {
   DisabledWindows& operator=(const DisabledWindows&) = delete;
   ~DisabledWindows() { EnableAll(); }
 
-  // Disables every enabled top-level window of the thread except `keep`, and remembers them.
+  // Disables every visible, enabled top-level window of the thread except `keep` (hidden helper
+  // windows stay as they are), and remembers them.
   void DisableThreadWindowsExcept(WindowManager& windows, WindowHandle keep);
   // Enables the remembered windows that still exist and forgets them.
   void EnableAll();

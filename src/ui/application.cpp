@@ -106,7 +106,7 @@ Control* Application::ControlAtPos(Point screen, bool includeDisabled) {
   std::vector<Control*> tops;
   if (activeForm_ != nullptr) tops.push_back(activeForm_);
   for (auto& [handle, control] : controls_)
-    if (control->Parent() == nullptr && control != activeForm_) tops.push_back(control);
+    if (control != activeForm_ && dynamic_cast<Form*>(control) != nullptr) tops.push_back(control);
   for (Control* top : tops) {
     if (!top->Visible() || !top->HandleAllocated()) continue;
     if (!includeDisabled && !top->Enabled()) continue;

@@ -161,6 +161,7 @@ void ValueListEditor::StartEditing() {
 
 void ValueListEditor::StartEditing(std::string_view seed) {
   if (row_ < 1) return;
+  if (editor_->Parent() != this) editor_->SetParent(this);
   EnsureVisible();
   const Rect cell = CellRect(row_, col_);
   editor_->SetBounds(cell.left + 1, cell.top + 1, cell.Width() - 2, cell.Height() - 2);

@@ -145,6 +145,8 @@ TEST_F(Desktop, GetMessageHooksMayBlankInputBeforeItIsDispatched) {
 TEST_F(Desktop, DisabledWindowsAreEnabledAgainWhenTheListGoes) {
   auto* form = Make<Form>(world.application.get());
   form->Show();
+  auto* parked = Make<Edit>(form);  // no parent yet: not a window of the thread's own
+  parked->SetText("waiting");
   const Handle other = world.desktop.CreateHostWindow("Other", "", {0, 0, 10, 10});
   windows.EnableWindow(other, false);
   {
@@ -153,6 +155,7 @@ TEST_F(Desktop, DisabledWindowsAreEnabledAgainWhenTheListGoes) {
     EXPECT_EQ(disabled.List(), std::vector<Handle>{host});
     EXPECT_FALSE(windows.IsWindowEnabled(host));
     EXPECT_TRUE(windows.IsWindowEnabled(form->GetHandle()));
+    EXPECT_TRUE(windows.IsWindowEnabled(parked->GetHandle()));
   }
   EXPECT_TRUE(windows.IsWindowEnabled(host));
   EXPECT_FALSE(windows.IsWindowEnabled(other)) << "only the windows it disabled";

@@ -25,6 +25,19 @@ HeadlessBackend::HeadlessBackend(DesktopLink& desktop) : desktop_(desktop) {}
 HeadlessBackend::~HeadlessBackend() {
   for (auto& [handle, record] : records_)
     record.control = nullptr;
+  if (parking_ != 0 && desktop_.IsWindow(parking_)) desktop_.DestroyWindow(parking_);
+}
+
+// Controls without a parent wait in a hidden window, as they do on Windows, so they are no
+// top-level windows of the desktop.
+Handle HeadlessBackend::Parking() {
+  if (parking_ == 0 || !desktop_.IsWindow(parking_)) {
+    NewWindow parking;
+    parking.className = "OrnilParking";
+    parking.style = ws::Popup;
+    parking_ = desktop_.CreateWindow(parking);
+  }
+  return parking_;
 }
 
 HeadlessBackend::Record* HeadlessBackend::Find(Handle window) {
@@ -130,6 +143,7 @@ Handle HeadlessBackend::CreateWindow(Control& control, const CreateParams& param
   window.exStyle = params.exStyle;
   window.bounds = params.bounds;
   window.parent = params.parent;
+  if ((params.style & ws::Child) && params.parent == 0) window.parent = Parking();
   window.owner = params.owner;
   window.frame = FrameFor(params.style, params.exStyle, false, false);
   window.procedure = [this](Handle h, std::uint32_t msg, std::uintptr_t wParam,
@@ -189,7 +203,7 @@ void HeadlessBackend::PostMessage(Handle window, std::uint32_t msg, std::uintptr
 }
 
 void HeadlessBackend::SetParent(Handle window, Handle parent) {
-  desktop_.SetParent(window, parent);
+  desktop_.SetParent(window, parent != 0 ? parent : Parking());
 }
 
 void HeadlessBackend::SetStyle(Handle window, std::uint32_t style, std::uint32_t exStyle) {

@@ -115,12 +115,14 @@ class HeadlessBackend : public Backend {
   };
 
   Record* Find(Handle window);
+  Handle Parking();
   std::intptr_t Route(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                       std::intptr_t lParam);
   Rect FrameFor(std::uint32_t style, std::uint32_t exStyle, bool menu, bool scroll);
   void Reframe(Handle window);
 
   DesktopLink& desktop_;
+  Handle parking_ = 0;
   std::map<Handle, Record> records_;
   std::map<Handle, std::uint32_t> exStyleOf_;
   std::map<Handle, std::vector<MenuEntry>> menus_;
