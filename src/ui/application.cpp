@@ -159,8 +159,8 @@ MenuItem* Application::FindMenuItem(std::uint32_t id) const {
 
 int ApplicationDialogs::ShowMessageBox(const std::string& text, const std::string& caption,
                                        std::uint32_t flags) {
-  Application* app = Application::Instance();
-  return app != nullptr ? app->MessageBox(text, caption, flags) : 0;
+  if (Application* app = Application::Instance()) return app->MessageBox(text, caption, flags);
+  return fallback_ != nullptr ? fallback_->ShowMessageBox(text, caption, flags) : 0;
 }
 
 }  // namespace ornil::ui

@@ -86,11 +86,16 @@ class Application : public Component {
   std::uint32_t nextMenuId_ = 100;
 };
 
-// The message-box seam over the application object, for the error boundaries of the real DLL.
+// The message-box seam over the application object, for the error boundaries of the real DLL;
+// while there is no application object the boxes go to `fallback`.
 class ApplicationDialogs : public platform::Dialogs {
  public:
+  explicit ApplicationDialogs(platform::Dialogs* fallback = nullptr) : fallback_(fallback) {}
   int ShowMessageBox(const std::string& text, const std::string& caption,
                      std::uint32_t flags) override;
+
+ private:
+  platform::Dialogs* fallback_;
 };
 
 }  // namespace ornil::ui

@@ -275,3 +275,23 @@ TEST_F(Desktop, AControlPaintsOverItsFrameAfterTheDefaultHandling) {
 
 }  // namespace
 }  // namespace ornil::ui
+
+namespace ornil::ui {
+namespace {
+
+TEST(ApplicationBoxes, TheBoundariesBoxGoesThroughTheApplicationWhileThereIsOne) {
+  testing::SimWorld world;
+  sim::SimDialogs fallback;
+  ApplicationDialogs dialogs(&fallback);
+  world.user.AnswerMessageBox(id::Retry);
+  EXPECT_EQ(dialogs.ShowMessageBox("a", "b", mb::TaskModal | mb::IconError), id::Retry);
+  EXPECT_EQ(world.dialogs.Shown().size(), 1u) << "shown by the application's backend";
+  EXPECT_TRUE(fallback.Shown().empty());
+  world.application.reset();
+  dialogs.ShowMessageBox("c", "d", 0);
+  ASSERT_EQ(fallback.Shown().size(), 1u);
+  EXPECT_EQ(fallback.Shown()[0].text, "c");
+}
+
+}  // namespace
+}  // namespace ornil::ui
