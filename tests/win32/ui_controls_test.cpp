@@ -17,6 +17,7 @@
 #include "ui/list_box.h"
 #include "ui/menu.h"
 #include "ui/win32/screenshot.h"
+#include "ui/win32/toolkit.h"
 #include "ui/win32/win32_backend.h"
 #include "unit/ui_parity_script.h"
 
@@ -212,6 +213,21 @@ TEST_F(Win32Ui, MenuCommandsHintsAndTheDropDownReachTheirControls) {
   ASSERT_NE(tooltip, nullptr);
   EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
   form->Free();
+}
+
+TEST(Toolkit, StartsWithTheDllAndFreesItsFormsWhenStopped) {
+  win32::StartToolkit(GetModuleHandleA(nullptr));
+  ASSERT_NE(Application::Instance(), nullptr);
+  const platform::Seams seams = win32::WithToolkitSeams({});
+  ASSERT_NE(seams.windows, nullptr);
+  ASSERT_NE(seams.hooks, nullptr);
+  auto* form = Make<Form>(Application::Instance());
+  form->Show();
+  HWND window = reinterpret_cast<HWND>(form->GetHandle());
+  EXPECT_TRUE(IsWindowVisible(window));
+  win32::StopToolkit();
+  EXPECT_EQ(Application::Instance(), nullptr);
+  EXPECT_FALSE(IsWindow(window));
 }
 
 }  // namespace
