@@ -31,6 +31,9 @@ Control::Control(Component* owner) : Component(owner) {
 }
 
 Control::~Control() {
+  // Messages that arrive while the control goes (its children's, its window's last ones) get the
+  // default handling only: a replaced WindowProc may belong to a part already destroyed.
+  WindowProc = [this](Message& m) { DefaultHandler(m); };
   if (handle_ != 0) {
     if (auto* app = Application::Instance()) app->Unregister(handle_);
   }
@@ -158,13 +161,19 @@ void Control::DefaultHandler(Message& message) {
 
 std::intptr_t Control::Perform(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
   Message m{msg, wParam, lParam, 0};
-  WindowProc(m);
+  if (WindowProc)
+    WindowProc(m);
+  else
+    WndProc(m);
   return m.result;
 }
 
 void Control::Dispatch(Message& message) noexcept {
   try {
-    WindowProc(message);
+    if (WindowProc)
+      WindowProc(message);
+    else
+      WndProc(message);
   } catch (...) {
     Application::HandleException(std::current_exception());
   }
