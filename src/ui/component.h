@@ -9,9 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "ui/owned_object.h"
+
 namespace ornil::ui {
 
-class Component {
+// Deleting a component through TOwnedObject is allowed (the owner forgets it); Free() also runs
+// BeforeDestruction (a form's OnDestroy) first.
+class Component : public TOwnedObject {
  public:
   explicit Component(Component* owner);
   virtual ~Component();

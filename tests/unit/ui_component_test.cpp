@@ -90,6 +90,20 @@ TEST_F(OwnershipTest, FreeNotificationTellsTheWatcherOnce) {
   EXPECT_EQ(watcher.seen, nullptr);
 }
 
+TEST_F(OwnershipTest, AControlDeletedThroughItsOwnedObjectBaseLeavesItsOwnerAndWindow) {
+  testing::SimWorld world;
+  auto* form = Make<Form>(world.application.get());
+  auto* edit = Make<LoggedEdit>(form, "row");
+  edit->SetParent(form);
+  const Handle window = edit->GetHandle();
+  TOwnedObject* held = edit;
+  delete held;
+  EXPECT_EQ(log, (std::vector<std::string>{"~row"}));
+  EXPECT_TRUE(form->Components().empty());
+  EXPECT_TRUE(form->Controls().empty());
+  EXPECT_FALSE(world.desktop.IsWindow(window));
+}
+
 TEST_F(OwnershipTest, ApplicationFreesTheFormsLeftWhenItGoes) {
   testing::SimWorld world;
   Make<LoggedForm>(world.application.get());
