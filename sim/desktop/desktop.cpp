@@ -68,21 +68,21 @@ SimDesktop::Window* SimDesktop::Find(Handle window) {
 
 // --- windows ------------------------------------------------------------------------------------
 
-SimDesktop::Handle SimDesktop::CreateWindow(const ui::headless::NewWindow& spec) {
+SimDesktop::Handle SimDesktop::CreateWindow(const ui::headless::NewWindow& request) {
   nextHandle_ += 4;
   const Handle handle = nextHandle_;
   Window w;
-  w.parent = spec.parent;
-  w.owner = spec.owner;
-  w.className = spec.className;
-  w.text = spec.text;
-  w.style = spec.style;
-  w.exStyle = spec.exStyle;
-  w.rect = {spec.bounds.left, spec.bounds.top, spec.bounds.right, spec.bounds.bottom};
-  w.frame = spec.frame;
-  w.enabled = (spec.style & ui::ws::Disabled) == 0;
-  w.visible = (spec.style & ui::ws::Visible) != 0;
-  if (spec.procedure) w.procedure = std::make_shared<platform::WindowProcedure>(spec.procedure);
+  w.parent = request.parent;
+  w.owner = request.owner;
+  w.className = request.className;
+  w.text = request.text;
+  w.style = request.style;
+  w.exStyle = request.exStyle;
+  w.rect = {request.bounds.left, request.bounds.top, request.bounds.right, request.bounds.bottom};
+  w.frame = request.frame;
+  w.enabled = (request.style & ui::ws::Disabled) == 0;
+  w.visible = (request.style & ui::ws::Visible) != 0;
+  if (request.procedure) w.procedure = std::make_shared<platform::WindowProcedure>(request.procedure);
   w.order = nextOrder_++;
   windows_[handle] = std::move(w);
   return handle;
@@ -91,14 +91,14 @@ SimDesktop::Handle SimDesktop::CreateWindow(const ui::headless::NewWindow& spec)
 SimDesktop::Handle SimDesktop::CreateHostWindow(const std::string& className,
                                                 const std::string& text, ScreenRect rect,
                                                 platform::WindowProcedure procedure) {
-  ui::headless::NewWindow spec;
-  spec.className = className;
-  spec.text = text;
-  spec.style = ui::ws::Visible | ui::ws::Caption | ui::ws::ThickFrame | ui::ws::SysMenu;
-  spec.bounds = {rect.left, rect.top, rect.right, rect.bottom};
-  spec.frame = {4, 23, 4, 4};
-  spec.procedure = std::move(procedure);
-  return CreateWindow(spec);
+  ui::headless::NewWindow request;
+  request.className = className;
+  request.text = text;
+  request.style = ui::ws::Visible | ui::ws::Caption | ui::ws::ThickFrame | ui::ws::SysMenu;
+  request.bounds = {rect.left, rect.top, rect.right, rect.bottom};
+  request.frame = {4, 23, 4, 4};
+  request.procedure = std::move(procedure);
+  return CreateWindow(request);
 }
 
 void SimDesktop::DestroyWindow(Handle window) {

@@ -62,8 +62,8 @@ MapInfoHost::Outcome MapInfoHost::Run(std::string_view statements) {
   return {false, lastError_};
 }
 
-mb::Table& MapInfoHost::AddTable(mb::TableSpec spec) {
-  return workspace_.Open(std::make_unique<mb::Table>(std::move(spec)));
+mb::Table& MapInfoHost::AddTable(mb::TableSpec layout) {
+  return workspace_.Open(std::make_unique<mb::Table>(std::move(layout)));
 }
 
 mb::Table& MapInfoHost::TableNamed(std::string_view name) {

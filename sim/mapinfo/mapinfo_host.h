@@ -48,7 +48,7 @@ class MapInfoHost : public DdeServer {
   mb::Value Evaluate(std::string_view expression);
 
   // Tables.
-  mb::Table& AddTable(mb::TableSpec spec);
+  mb::Table& AddTable(mb::TableSpec layout);
   mb::Table* FindTable(std::string_view name) { return workspace_.FindOpen(name); }
   // Throws mb::HostError when the table is not open.
   mb::Table& TableNamed(std::string_view name);

@@ -5,11 +5,11 @@
 
 namespace ornil::sim::mb {
 
-Table::Table(TableSpec spec)
-    : name_(std::move(spec.name)),
-      columns_(std::move(spec.columns)),
-      mappable_(spec.mappable),
-      readOnly_(spec.readOnly) {}
+Table::Table(TableSpec layout)
+    : name_(std::move(layout.name)),
+      columns_(std::move(layout.columns)),
+      mappable_(layout.mappable),
+      readOnly_(layout.readOnly) {}
 
 Table::Table(std::string name, std::vector<Column> columns, Table* base)
     : name_(std::move(name)), columns_(std::move(columns)), base_(base), query_(true) {}

@@ -31,7 +31,7 @@ struct TableSpec {
 
 class Table {
  public:
-  explicit Table(TableSpec spec);
+  explicit Table(TableSpec layout);
   // A query table over `base` (null when its rows stand for no base rows, as an aggregate's).
   Table(std::string name, std::vector<Column> columns, Table* base);
   Table(const Table&) = delete;
