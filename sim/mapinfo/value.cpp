@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "sim/mapinfo/host_error.h"
+#include "text/civil_date.h"
 #include "text/cp1251.h"
 
 namespace ornil::sim::mb {
@@ -26,45 +27,32 @@ Value Value::Text(std::string s) {
 }
 
 Value Value::Integer(double n) {
-  Value v;
-  v.type = kInteger;
-  v.number = n;
-  return v;
+  return Number(kInteger, n);
 }
-
 Value Value::SmallInt(double n) {
-  Value v;
-  v.type = kSmallInt;
-  v.number = n;
-  return v;
+  return Number(kSmallInt, n);
 }
-
 Value Value::Float(double n) {
-  Value v;
-  v.type = kFloat;
-  v.number = n;
-  return v;
+  return Number(kFloat, n);
 }
 
 Value Value::Decimal(double n, int decimals) {
-  Value v;
-  v.type = kDecimal;
-  v.number = n;
+  Value v = Number(kDecimal, n);
   v.decimals = decimals;
   return v;
 }
 
 Value Value::Logical(bool b) {
-  Value v;
-  v.type = kLogical;
-  v.number = b ? 1 : 0;
-  return v;
+  return Number(kLogical, b ? 1 : 0);
+}
+Value Value::Date(int yyyymmdd) {
+  return Number(kDate, yyyymmdd);
 }
 
-Value Value::Date(int yyyymmdd) {
+Value Value::Number(int type, double n) {
   Value v;
-  v.type = kDate;
-  v.number = yyyymmdd;
+  v.type = type;
+  v.number = n;
   return v;
 }
 
@@ -199,28 +187,12 @@ std::string FormatDate(int d) {
 }
 
 long DateToDays(int d) {
-  long y = d / 10000;
-  const long m = d / 100 % 100, day = d % 100;
-  y -= m <= 2;
-  const long era = (y >= 0 ? y : y - 399) / 400;
-  const long yoe = y - era * 400;
-  const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
+  return text::DaysFromCivil(d / 10000, d / 100 % 100, d % 100);
 }
 
-int DaysToDate(long z) {
-  z += 719468;
-  const long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long doe = z - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  long y = yoe + era * 400;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  const long d = doy - (153 * mp + 2) / 5 + 1;
-  const long m = mp + (mp < 10 ? 3 : -9);
-  y += m <= 2;
-  return static_cast<int>(y * 10000 + m * 100 + d);
+int DaysToDate(long days) {
+  const auto date = text::CivilFromDays(days);
+  return date.year * 10000 + date.month * 100 + date.day;
 }
 
 double NumberOf(const Value& v) {

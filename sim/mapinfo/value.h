@@ -47,6 +47,9 @@ struct Value {
   static Value Date(int year, int month, int day);
 
   bool Truth() const { return number != 0; }
+
+ private:
+  static Value Number(int type, double n);
 };
 
 // The value's text form (see the top of this file).

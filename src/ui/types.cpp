@@ -1,31 +1,17 @@
 // Calendar arithmetic for the dates the pickers exchange.
 #include "ui/types.h"
 
+#include "text/civil_date.h"
+
 namespace ornil::ui {
 
 namespace {
 
-// Days since 1970-01-01 of a civil date, and back (Howard Hinnant's algorithms).
-long DaysFromCivil(int y, int m, int d) {
-  y -= m <= 2;
-  const long era = (y >= 0 ? y : y - 399) / 400;
-  const long yoe = y - era * 400;
-  const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
+using text::DaysFromCivil;
 
-SystemTime CivilFromDays(long z) {
-  z += 719468;
-  const long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long doe = z - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  const int y = static_cast<int>(yoe + era * 400 + (m <= 2));
-  return SystemTime::Date(y, m, d);
+SystemTime CivilFromDays(long days) {
+  const auto date = text::CivilFromDays(days);
+  return SystemTime::Date(date.year, date.month, date.day);
 }
 
 }  // namespace
