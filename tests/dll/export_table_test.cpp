@@ -1,5 +1,6 @@
-// Ornil.dll's contract with the host, read from the built file: a PE32 i386 DLL that stands alone,
-// exporting exactly the agreed names, undecorated, each bound to a stdcall symbol whose argument
+// Ornil.dll's contract with the host, read from the built file of either flavour: a DLL for the
+// flavour's machine (PE32 for i386, PE32+ for x86-64) that stands alone, exporting exactly the
+// agreed names, undecorated; in the i686 flavour each is bound to a stdcall symbol whose argument
 // size is the agreed one.
 #include <gtest/gtest.h>
 
@@ -22,12 +23,15 @@ const std::map<std::string, int> kContract = {
     {"IsPrintingError", 0},       {"SetLastMapInfoErrorString", 4},
 };
 
-TEST(OrnilDllFile, IsAStandAlonePe32DllForI386) {
+constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
+
+TEST(OrnilDllFile, IsAStandAloneDllForItsMachine) {
   std::string error;
   const auto image = ornil::pe::ReadPeImage(ORNIL_DLL_PATH, &error);
   ASSERT_TRUE(image) << error;
-  EXPECT_EQ(image->machine, 0x014C);
-  EXPECT_TRUE(image->isPe32);
+  EXPECT_EQ(image->machine, ORNIL_DLL_MACHINE);
+  EXPECT_EQ(image->isPe32, !kIs64Bit);
+  EXPECT_EQ(image->isPe32Plus, kIs64Bit);
   EXPECT_TRUE(image->isDll);
   EXPECT_EQ(image->dllName, "Ornil.dll");
   const std::set<std::string> system = {"kernel32.dll", "user32.dll",   "gdi32.dll", "comctl32.dll",
@@ -49,8 +53,9 @@ TEST(OrnilDllFile, ExportsExactlyTheAgreedNamesUndecorated) {
   EXPECT_EQ(image->exports.size(), expected.size());
 }
 
-// The module definition binds each name to Name@N; the link fails unless a stdcall function with
-// exactly N bytes of arguments exists, so N here is N in the DLL.
+// The module definition binds each name to Name@N; the i686 link fails unless a stdcall function
+// with exactly N bytes of arguments exists, so N here is N in that DLL. (The 64-bit DLL is built
+// from the same list with the bindings dropped.)
 TEST(OrnilDllFile, EachExportTakesTheAgreedArgumentSize) {
   std::ifstream def(ORNIL_DEF_PATH);
   ASSERT_TRUE(def);

@@ -1,11 +1,13 @@
-// Ornil.dll as the host loads it: every export resolves by its plain name, takes exactly the
-// arguments its contract says (the stack is balanced after each call), and answers.
+// Ornil.dll as the host loads it, in either flavour: every export resolves by its plain name,
+// takes exactly the arguments its contract says (i686: the stack is balanced after each call),
+// and answers.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "text/cp1251.h"
 #include "win32/support/message_box_answerer.h"
@@ -13,15 +15,21 @@
 namespace {
 
 struct CallResult {
-  std::uint32_t value;
-  std::int32_t stackDelta;  // 0 when the callee removed exactly the arguments pushed
+  std::uintptr_t value;    // a 32-bit result is in the low half; see Low32
+  std::intptr_t stackDelta;  // 0 when the callee removed exactly the arguments pushed
 };
 
-// Pushes `count` 32-bit arguments, calls `function` and measures the stack afterwards; the stack
-// is then put back whatever the callee did.
-CallResult CallStdcall(FARPROC function, const std::uint32_t* args, std::uint32_t count) {
+// The low 32 bits of a result: on x86-64 a function returning a 32-bit value leaves the upper
+// half of the register undefined.
+std::uint32_t Low32(const CallResult& r) { return static_cast<std::uint32_t>(r.value); }
+
+#if defined(__i386__)
+// Pushes `count` arguments, calls `function` and measures the stack afterwards; the stack is then
+// put back whatever the callee did, so a stdcall export that takes the wrong size shows.
+CallResult CallExport(FARPROC function, const std::uintptr_t* args, std::size_t count) {
   std::uint32_t value = 0;
   std::int32_t delta = 0;
+  const auto n = static_cast<std::uint32_t>(count);
   asm volatile(
       "movl %%esp, %%edi\n\t"
       "movl %[n], %%ecx\n\t"
@@ -37,10 +45,32 @@ CallResult CallStdcall(FARPROC function, const std::uint32_t* args, std::uint32_
       "subl %%edi, %%edx\n\t"
       "movl %%edi, %%esp\n\t"
       : "=a"(value), "=&d"(delta)
-      : [f] "b"(function), [a] "S"(args), [n] "m"(count)
+      : [f] "b"(function), [a] "S"(args), [n] "m"(n)
       : "ecx", "edi", "memory", "cc");
   return {value, delta};
 }
+#else
+// x86-64 has one calling convention and the caller cleans the stack: a call through a pointer to
+// a function of `count` pointer-sized arguments is the host's call; there is no stack to check.
+template <std::size_t... I>
+std::uintptr_t CallWith(FARPROC function, const std::uintptr_t* args, std::index_sequence<I...>) {
+  using Function = std::uintptr_t (*)(decltype((void)I, std::uintptr_t{})...);
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(function))(args[I]...);
+}
+
+template <std::size_t... N>
+std::uintptr_t CallWithCount(FARPROC function, const std::uintptr_t* args, std::size_t count,
+                             std::index_sequence<N...>) {
+  std::uintptr_t value = 0;
+  ((count == N ? (value = CallWith(function, args, std::make_index_sequence<N>{}), true) : false) ||
+   ...);
+  return value;
+}
+
+CallResult CallExport(FARPROC function, const std::uintptr_t* args, std::size_t count) {
+  return {CallWithCount(function, args, count, std::make_index_sequence<11>{}), 0};
+}
+#endif
 
 class OrnilDll : public ::testing::Test {
  protected:
@@ -53,10 +83,10 @@ class OrnilDll : public ::testing::Test {
     EXPECT_NE(f, nullptr) << name;
     return f;
   }
-  CallResult Call(const char* name, std::initializer_list<std::uint32_t> args) {
+  CallResult Call(const char* name, std::initializer_list<std::uintptr_t> args) {
     FARPROC f = Export(name);
     if (f == nullptr) return {0, 0};
-    return CallStdcall(f, args.begin(), static_cast<std::uint32_t>(args.size()));
+    return CallExport(f, args.begin(), args.size());
   }
   static HMODULE module_;
 };
@@ -68,23 +98,23 @@ TEST_F(OrnilDll, LoadsAndAnswersWithoutABox) {
   ornil::win32test::MessageBoxAnswerer answerer;
 
   const auto id = Call("GetApplicationId", {1});
-  EXPECT_EQ(id.value, 0u);
+  EXPECT_EQ(Low32(id), 0u);
   EXPECT_EQ(id.stackDelta, 0);
 
   const auto printing = Call("IsPrintingError", {});
-  EXPECT_EQ(printing.value & 0xFF, 1u);
+  EXPECT_EQ(Low32(printing) & 0xFF, 1u);
   EXPECT_EQ(printing.stackDelta, 0);
 
   const auto instance = Call("GetDdeInstId", {});
-  EXPECT_NE(instance.value, 0u) << "DDEML was not initialised when the DLL was loaded";
+  EXPECT_NE(Low32(instance), 0u) << "DDEML was not initialised when the DLL was loaded";
   EXPECT_EQ(instance.stackDelta, 0);
 
-  EXPECT_EQ(Call("SetMbApplicationExecuteError", {0x10001}).value, 1u);
-  EXPECT_EQ(Call("SetMbApplicationExecuteError", {0x10000}).value, 0u);
+  EXPECT_EQ(Low32(Call("SetMbApplicationExecuteError", {0x10001})), 1u);
+  EXPECT_EQ(Low32(Call("SetMbApplicationExecuteError", {0x10000})), 0u);
   EXPECT_EQ(Call("SetMbApplicationExecuteError", {1}).stackDelta, 0);
 
   const char text[] = "text";
-  EXPECT_EQ(Call("SetLastMapInfoErrorString", {reinterpret_cast<std::uint32_t>(text)}).stackDelta,
+  EXPECT_EQ(Call("SetLastMapInfoErrorString", {reinterpret_cast<std::uintptr_t>(text)}).stackDelta,
             0);
   EXPECT_EQ(Call("UnRegisterApplication", {12345}).stackDelta, 0);
   EXPECT_TRUE(answerer.Boxes().empty());
@@ -95,12 +125,12 @@ TEST_F(OrnilDll, FailuresShowOneTaskModalErrorBoxAndGiveZero) {
   ornil::win32test::MessageBoxAnswerer answerer;
 
   char directory[] = "C:\\Companion";
-  const auto none = Call("RegisterApplication", {0, reinterpret_cast<std::uint32_t>(directory)});
+  const auto none = Call("RegisterApplication", {0, reinterpret_cast<std::uintptr_t>(directory)});
   EXPECT_EQ(none.value, 0u);
   EXPECT_EQ(none.stackDelta, 0);
 
   const auto divide = Call("GetApplicationId", {0});
-  EXPECT_EQ(divide.value, 0u);
+  EXPECT_EQ(Low32(divide), 0u);
   EXPECT_EQ(divide.stackDelta, 0);
 
   // Wine's DDEML finds no server for any list: the host cannot be found.

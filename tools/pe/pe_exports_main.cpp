@@ -1,4 +1,4 @@
-// pe-exports FILE: prints what a PE32 image is, what it exports and which DLLs it imports.
+// pe-exports FILE: prints what a PE32 or PE32+ image is, what it exports and which DLLs it imports.
 #include <cstdio>
 
 #include "pe/pe_image.h"
@@ -14,8 +14,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
     return 1;
   }
-  std::printf("%s: PE32 %s, machine 0x%04X, %zu exports\n", image->dllName.c_str(),
-              image->isDll ? "DLL" : "program", image->machine, image->exports.size());
+  std::printf("%s: %s %s, machine 0x%04X, %zu exports\n", image->dllName.c_str(),
+              image->isPe32Plus ? "PE32+" : "PE32", image->isDll ? "DLL" : "program",
+              image->machine, image->exports.size());
   for (const auto& name : image->exports)
     std::printf("  export  %s\n", name.c_str());
   for (const auto& name : image->imports)

@@ -65,9 +65,12 @@ std::optional<PeImage> ReadPeImage(const std::string& path, std::string* error) 
     const auto optionalSize = r.At<std::uint16_t>(coff + 16);
     image.isDll = (r.At<std::uint16_t>(coff + 18) & 0x2000) != 0;
     const std::size_t optional = coff + 20;
-    image.isPe32 = r.At<std::uint16_t>(optional) == 0x10B;
-    if (!image.isPe32) throw "not a PE32 image";
-    const std::size_t directories = optional + 96;
+    const auto magic = r.At<std::uint16_t>(optional);
+    image.isPe32 = magic == 0x10B;
+    image.isPe32Plus = magic == 0x20B;
+    if (!image.isPe32 && !image.isPe32Plus) throw "neither a PE32 nor a PE32+ image";
+    // PE32+ widens the image base and the four stack and heap sizes to 64 bits.
+    const std::size_t directories = optional + (image.isPe32Plus ? 112 : 96);
     const auto exportRva = r.At<std::uint32_t>(directories);
     const auto importRva = r.At<std::uint32_t>(directories + 8);
     for (std::size_t i = 0, at = optional + optionalSize; i < sectionCount; ++i, at += 40) {

@@ -1,4 +1,4 @@
-// Reads what a PE32 image exports and imports, by name: enough to check Ornil.dll's contract
+// Reads what a PE32 or PE32+ image exports and imports, by name: enough to check Ornil.dll's contract
 // without Windows.
 #pragma once
 
@@ -10,8 +10,9 @@
 namespace ornil::pe {
 
 struct PeImage {
-  std::uint16_t machine = 0;  // 0x014C for i386
+  std::uint16_t machine = 0;  // 0x014C for i386, 0x8664 for x86-64
   bool isPe32 = false;        // optional header magic 0x10B
+  bool isPe32Plus = false;    // optional header magic 0x20B, the 64-bit layout
   bool isDll = false;
   std::string dllName;               // the name inside the export directory
   std::vector<std::string> exports;  // in the table's order (sorted by name)

@@ -1,0 +1,4 @@
+# Ornil.dll for 64-bit hosts.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(ORNIL_MINGW_TRIPLET x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
