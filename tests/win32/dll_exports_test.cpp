@@ -15,13 +15,15 @@
 namespace {
 
 struct CallResult {
-  std::uintptr_t value;    // a 32-bit result is in the low half; see Low32
+  std::uintptr_t value;      // a 32-bit result is in the low half; see Low32
   std::intptr_t stackDelta;  // 0 when the callee removed exactly the arguments pushed
 };
 
 // The low 32 bits of a result: on x86-64 a function returning a 32-bit value leaves the upper
 // half of the register undefined.
-std::uint32_t Low32(const CallResult& r) { return static_cast<std::uint32_t>(r.value); }
+std::uint32_t Low32(const CallResult& r) {
+  return static_cast<std::uint32_t>(r.value);
+}
 
 #if defined(__i386__)
 // Pushes `count` arguments, calls `function` and measures the stack afterwards; the stack is then

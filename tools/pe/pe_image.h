@@ -1,5 +1,5 @@
-// Reads what a PE32 or PE32+ image exports and imports, by name: enough to check Ornil.dll's contract
-// without Windows.
+// Reads what a PE32 or PE32+ image exports and imports, by name: enough to check Ornil.dll's
+// contract without Windows.
 #pragma once
 
 #include <cstdint>
