@@ -26,8 +26,8 @@ bool All(const std::vector<mb::Statement>& statements) {
 std::vector<mb::Statement> OneStatement(std::string_view text) {
   std::vector<mb::Statement> statements = mb::ParseStatements(text);
   if (statements.size() > 1 && !All<mb::DimStmt>(statements) && !All<mb::UnDimStmt>(statements)) {
-    throw mb::HostError("Syntax error in statement \"" + statements[0].text +
-                        "\": unexpected \"" + statements[1].text + "\" after the statement");
+    throw mb::HostError("Syntax error in statement \"" + statements[0].text + "\": unexpected \"" +
+                        statements[1].text + "\" after the statement");
   }
   return statements;
 }

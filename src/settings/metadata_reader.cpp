@@ -178,8 +178,8 @@ void Reader::IncompleteLookup(TViewLine& d, std::string_view what) const {
 }
 
 void Reader::ReadStaticList(int n, TViewLine& d) const {
-  const int count = Bounded(Int(n, keys::Values), MaxListValues,
-                            Cat("Число значений поля '"_cp, d.Caption, "'"));
+  const int count =
+      Bounded(Int(n, keys::Values), MaxListValues, Cat("Число значений поля '"_cp, d.Caption, "'"));
   for (int k = 1; k <= count; ++k) {
     d.Values.push_back({Text(n, PairKey(k, keys::Viewed)), Text(n, PairKey(k, keys::Saved))});
   }

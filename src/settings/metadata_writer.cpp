@@ -54,8 +54,8 @@ void Writer::CheckLimits(std::span<const TViewLine* const> fields) const {
   for (const TViewLine* d : fields) {
     if (d != nullptr && d->FieldType == StaticList &&
         d->Values.size() > static_cast<std::size_t>(MaxListValues)) {
-      TooMany(Cat("У поля '"_cp, d->Caption, "' значений больше "_cp,
-                  std::to_string(MaxListValues)));
+      TooMany(
+          Cat("У поля '"_cp, d->Caption, "' значений больше "_cp, std::to_string(MaxListValues)));
     }
   }
 }
