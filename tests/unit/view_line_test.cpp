@@ -72,7 +72,8 @@ TEST(TViewLine, AssignmentDestroysTheTargetsOwnControlFirst) {
   EXPECT_EQ(targetDestroyed, 1);
   EXPECT_EQ(target.Control(), source.Control());
   EXPECT_FALSE(target.OwnsControl);
-  target = target;
+  const TViewLine& itself = target;
+  target = itself;
   EXPECT_EQ(sourceDestroyed, 0);
 }
 
