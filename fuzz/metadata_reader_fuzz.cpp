@@ -48,67 +48,26 @@ std::vector<std::string> Cp1251(std::initializer_list<const char*> utf8) {
 // Values that steer the reader somewhere: kinds, counts at and past the limits, numbers that do
 // not fit, names of tables and columns, the self marker, expressions good and bad, blanks, quotes.
 const std::vector<std::string>& Interesting() {
-  static const std::vector<std::string> values = Cp1251({"",
-                                                         "0",
-                                                         "1",
-                                                         "-1",
-                                                         "2",
-                                                         "3",
-                                                         "5",
-                                                         "8",
-                                                         "1000",
-                                                         "1001",
-                                                         "32768",
-                                                         "2147483647",
-                                                         "-2147483648",
-                                                         "99999999999",
-                                                         " 7 ",
-                                                         "Parcels",
-                                                         " Parcels ",
-                                                         "#ThisTable",
-                                                         "Владельцы",
-                                                         "SelValues",
-                                                         "Id",
-                                                         "Номер",
-                                                         "Этажность",
-                                                         "Id, Номер",
-                                                         "Площадь*2",
-                                                         "*",
-                                                         "100/Этажность",
-                                                         "Нет(",
-                                                         "Нет",
-                                                         "COL1",
-                                                         "   ",
-                                                         "\"",
-                                                         "a\"b",
-                                                         "dd.MM.yyyy",
-                                                         "Id > 1"});
+  // clang-format off
+  static const std::vector<std::string> values = Cp1251({
+      "", "0", "1", "-1", "2", "3", "5", "8", "1000", "1001", "32768", "2147483647",
+      "-2147483648", "99999999999", " 7 ", "Parcels", " Parcels ", "#ThisTable", "Владельцы",
+      "SelValues", "Id", "Номер", "Этажность", "Id, Номер", "Площадь*2", "*", "100/Этажность",
+      "Нет(", "Нет", "COL1", "   ", "\"", "a\"b", "dd.MM.yyyy", "Id > 1"});
+  // clang-format on
   return values;
 }
 
 // Setting names of a row, as stored under "\Ornil\<n>".
 const std::vector<std::string>& SettingNames() {
   using namespace metadata::keys;
-  static const std::vector<std::string> names = {Type,
-                                                 Caption,
-                                                 CaptionViewed,
-                                                 CaptionJustify,
-                                                 Enabled,
-                                                 Column,
-                                                 Expression,
-                                                 CustomDateFormat,
-                                                 DateFormat,
-                                                 IdentifierExpression,
-                                                 ValueExpression,
-                                                 ViewedExpression,
-                                                 AdditionalCondition,
-                                                 FullValuesList,
-                                                 ValuesTable,
-                                                 Values,
-                                                 metadata::PairKey(1, Viewed),
-                                                 metadata::PairKey(1, Saved),
-                                                 metadata::PairKey(2, Viewed),
-                                                 metadata::PairKey(2, Saved)};
+  // clang-format off
+  static const std::vector<std::string> names = {
+      Type, Caption, CaptionViewed, CaptionJustify, Enabled, Column, Expression, CustomDateFormat,
+      DateFormat, IdentifierExpression, ValueExpression, ViewedExpression, AdditionalCondition,
+      FullValuesList, ValuesTable, Values, metadata::PairKey(1, Viewed),
+      metadata::PairKey(1, Saved), metadata::PairKey(2, Viewed), metadata::PairKey(2, Saved)};
+  // clang-format on
   return names;
 }
 
