@@ -63,11 +63,6 @@ std::pair<HConvList, std::uint32_t> ConnectList(std::uint32_t instance, const st
 
 }  // namespace
 
-std::string& KeptRequestText() {
-  static std::string text;
-  return text;
-}
-
 void TMapInfoAbstract::DdeExecute(HConv conv, std::string_view statement) const {
   try {
     if (conv == 0) throw OrnilError("В функцию не предан идентификатор Dde канала."_cp);
@@ -118,7 +113,6 @@ std::string TMapInfoAbstract::DdeRequest(HConv conv, std::string_view expression
       if (const std::uint8_t* bytes = Dde().DdeAccessData(data, &size); bytes && size > 0) {
         const auto* text = reinterpret_cast<const char*>(bytes);
         answer.assign(text, strnlen(text, size));
-        KeptRequestText() = answer;
       }
       Dde().DdeUnaccessData(data);
       Dde().DdeFreeDataHandle(data);

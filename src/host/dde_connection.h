@@ -14,9 +14,6 @@ namespace ornil {
 using platform::HConv;
 using platform::HConvList;
 
-// The last answer a Request brought back, for the whole library.
-std::string& KeptRequestText();
-
 class TMapInfoAbstract {
  public:
   explicit TMapInfoAbstract(std::uint32_t instance = 0) : instance_(instance) {}

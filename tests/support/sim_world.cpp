@@ -2,7 +2,6 @@
 #include "support/sim_world.h"
 
 #include "exports/modules.h"
-#include "host/dde_connection.h"
 #include "host/error_reporting.h"
 #include "host/mapbasic_link.h"
 #include "platform/seams.h"
@@ -14,7 +13,6 @@ SimWorld::SimWorld() {
   platform::Install({&dde, &atoms, &files, &queue, &clock, &dialogs, &desktop, &desktop});
   application = std::make_unique<ui::Application>(backend);
   Reporting() = {};
-  KeptRequestText().clear();
   KeptTempName().clear();
   LoadLibraryModules();
 }
