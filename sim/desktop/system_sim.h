@@ -1,4 +1,4 @@
-// Simulated system services behind the small seams: the global atom table, directories on disk,
+// Simulated system services behind the small seams: the atom tables, directories on disk,
 // the thread's message queue, the calendar clock and recorded message boxes.
 #pragma once
 
@@ -14,15 +14,27 @@
 
 namespace ornil::sim {
 
+// The process's own atom table and the global one, each from 0xC000 up. Numbers may be left
+// unnamed, and the same number may name different things in the two tables.
 class SimAtoms : public platform::Atoms {
  public:
-  // Adds a global atom with the next free number from 0xC000 and returns it.
-  std::uint16_t Add(const std::string& name);
-  void Delete(std::uint16_t atom) { atoms_.erase(atom); }
+  enum class Table { Local, Global };
+  // Adds an atom with the number after the highest the table holds and returns it.
+  std::uint16_t Add(const std::string& name, Table table = Table::Global);
+  // Names one number; the numbers between it and the others stay unnamed.
+  void Put(std::uint16_t atom, const std::string& name, Table table = Table::Global);
+  void Delete(std::uint16_t atom, Table table = Table::Global) { Of(table).erase(atom); }
+
   std::uint32_t GetAtomName(std::uint16_t atom, char* buffer, int size) override;
+  std::uint32_t GlobalGetAtomName(std::uint16_t atom, char* buffer, int size) override;
 
  private:
-  std::map<std::uint16_t, std::string> atoms_;
+  std::map<std::uint16_t, std::string>& Of(Table table) {
+    return table == Table::Local ? local_ : global_;
+  }
+
+  std::map<std::uint16_t, std::string> local_;
+  std::map<std::uint16_t, std::string> global_;
 };
 
 class SimFileSystem : public platform::FileSystem {

@@ -207,43 +207,52 @@ void TMapInfoConnect::NewMapInfoDdeConv() {
 
 bool TMapInfoConnect::NewApplicationDdeConv(TMBApplication& record, std::string_view directory) {
   return WithPrefix(FunctionPrefix("NewApplicationDdeConv"), [&] {
+    auto& atoms = *platform::Current().atoms;
+    // The process's own table first, then the global one, where DDE servers keep their topics:
+    // one number may name something in each, and only a conversation tells which is the companion.
+    constexpr std::uint32_t (platform::Atoms::*kTables[])(std::uint16_t, char*, int) = {
+        &platform::Atoms::GetAtomName, &platform::Atoms::GlobalGetAtomName};
     char name[260] = {};
     for (unsigned atom = 0xC000; atom <= 0xC1FF && record.Conv == 0; ++atom) {
-      // An atom number without a name is skipped rather than testing the previous name again.
-      if (platform::Current().atoms->GetAtomName(static_cast<std::uint16_t>(atom), name,
-                                                 sizeof name) == 0) {
-        continue;
+      for (const auto table : kTables) {
+        // A number without a name is skipped rather than testing the previous name again.
+        if ((atoms.*table)(static_cast<std::uint16_t>(atom), name, sizeof name) == 0) continue;
+        if (ConnectCompanionTopic(record, directory, name, strnlen(name, sizeof name))) break;
       }
-      const std::size_t length = strnlen(name, sizeof name);
-      text::LowerInPlace(name, length);
-      const std::string_view topic(name, length);
-      if (topic.size() < directory.size()) continue;
-      if (topic.substr(0, directory.size()) != directory ||
-          !platform::Current().files->DirectoryExists(std::string(directory))) {
-        continue;
-      }
-      const auto [list, error] = ConnectList(instance_, std::string(topic));
-      if (list == 0) {
-        // A name under the directory that no server serves is not the companion: look further.
-        if (error == DMLERR_NO_CONV_ESTABLISHED) continue;
-        throw DdeError(static_cast<std::int32_t>(error));
-      }
-      record.ConvList = list;
-      for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
-           conv = Dde().DdeQueryNextServer(list, conv)) {
-        if (text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0) == record.Identifier) {
-          record.Conv = conv;
-          record.Directory = std::string(directory);
-          record.Topic = std::string(topic);
-          break;
-        }
-      }
-      // A list none of whose servers is ours would otherwise stay connected for good.
-      if (record.Conv == 0) CloseApplicationDdeConv(record);
     }
     if (record.Conv != 0) return true;
     throw OrnilError("Не установлен сеанс динамического обмена данными с MapBasic приложением"_cp);
   });
+}
+
+bool TMapInfoConnect::ConnectCompanionTopic(TMBApplication& record, std::string_view directory,
+                                            char* name, std::size_t length) {
+  text::LowerInPlace(name, length);
+  const std::string_view topic(name, length);
+  if (topic.size() < directory.size()) return false;
+  if (topic.substr(0, directory.size()) != directory ||
+      !platform::Current().files->DirectoryExists(std::string(directory))) {
+    return false;
+  }
+  const auto [list, error] = ConnectList(instance_, std::string(topic));
+  if (list == 0) {
+    // A name under the directory that no server serves is not the companion: look further.
+    if (error == DMLERR_NO_CONV_ESTABLISHED) return false;
+    throw DdeError(static_cast<std::int32_t>(error));
+  }
+  record.ConvList = list;
+  for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
+       conv = Dde().DdeQueryNextServer(list, conv)) {
+    if (text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0) == record.Identifier) {
+      record.Conv = conv;
+      record.Directory = std::string(directory);
+      record.Topic = std::string(topic);
+      return true;
+    }
+  }
+  // A list none of whose servers is ours would otherwise stay connected for good.
+  CloseApplicationDdeConv(record);
+  return false;
 }
 
 HConv TMapInfoConnect::AddApplication(std::int32_t identifier, char* directory) {

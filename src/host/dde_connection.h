@@ -60,6 +60,11 @@ class TMapInfoConnect : public TMapInfoAbstract {
   const TMBApplications& Applications() const { return applications_; }
 
  private:
+  // Steps of the search for one atom's name: lower-cased in place, it is the companion's topic
+  // when it lies under the directory and a server of it answers the record's identifier.
+  bool ConnectCompanionTopic(TMBApplication& record, std::string_view directory, char* name,
+                             std::size_t length);
+
   HConvList mapInfoConvList_ = 0;
   TMBApplications applications_;
   std::uintptr_t mapInfoWindow_ = 0;

@@ -38,11 +38,16 @@ std::optional<std::string> ScriptedMapInfo::Request(const std::string& item) {
   return std::nullopt;
 }
 
-ScriptedCompanion::ScriptedCompanion(SimWorld& world, std::string directory, std::string program)
+ScriptedCompanion::ScriptedCompanion(SimWorld& world, std::string directory, std::string program,
+                                     AtomPlace atom)
     : world_(world) {
   world.files.AddDirectory(directory);
   const std::string topic = directory + "\\" + program;
-  world.atoms.Add(topic);
+  if (atom.number == 0) {
+    world.atoms.Add(topic, atom.table);
+  } else {
+    world.atoms.Put(atom.number, topic, atom.table);
+  }
   id_ = world.dde.AddServer("MapInfo", topic, this);
 }
 

@@ -30,10 +30,17 @@ class ScriptedMapInfo : public sim::DdeServer {
   std::uintptr_t mainWindow_;
 };
 
+// Where a companion's topic is an atom: the table and the number (0: after the highest).
+struct AtomPlace {
+  sim::SimAtoms::Table table = sim::SimAtoms::Table::Global;
+  std::uint16_t number = 0;
+};
+
 class ScriptedCompanion : public sim::DdeServer {
  public:
-  // Serves the topic `path` (registered as a global atom) from a directory that exists.
-  ScriptedCompanion(SimWorld& world, std::string directory, std::string program);
+  // Serves the topic directory\program, an atom, from a directory that exists.
+  ScriptedCompanion(SimWorld& world, std::string directory, std::string program,
+                    AtomPlace atom = {});
   ~ScriptedCompanion() override;
 
   int identifier = 0;            // the global "iGlobalApplicationIdentifier"

@@ -123,6 +123,14 @@ TEST_F(HostLink, ARefusedExecuteIsQuietAndAFailedOneNamesTheCommand) {
 class Registration : public HostLink {
  protected:
   Registration() : companion(world, "c:\\gis\\ornil", "ornil.mbx") { companion.identifier = 77; }
+  // The topics the library tried to connect to, in order.
+  std::vector<std::string> ConnectedTopics() {
+    std::vector<std::string> topics;
+    for (const auto& t : world.dde.Transcript()) {
+      if (t.kind == Kind::ConnectList) topics.push_back(t.topic);
+    }
+    return topics;
+  }
   ScriptedCompanion companion;
 };
 
@@ -138,6 +146,38 @@ TEST_F(Registration, FindsTheCompanionByItsDirectoryInAnyLetterCase) {
   EXPECT_EQ(table[0].Conv, conv);
   EXPECT_EQ(table[0].Directory, "c:\\gis\\ornil");
   EXPECT_EQ(table[0].Topic, "c:\\gis\\ornil\\ornil.mbx");
+  EXPECT_TRUE(world.dialogs.Shown().empty());
+}
+
+// Both atom tables are searched, number by number, the process's own first; a number without a
+// name, or a name no server serves, is passed over, and every name a server serves is asked.
+TEST_F(Registration, SearchesBothAtomTablesPassingOverGapsAndNamesNobodyServes) {
+  using Table = sim::SimAtoms::Table;
+  world.atoms.Delete(0xC000);  // the fixture's companion moves behind the others
+  sim::ScriptedDdeServer stranger;
+  stranger.onRequest = [](const std::string&) { return std::optional<std::string>("5"); };
+  world.dde.AddServer("MapInfo", "c:\\gis\\ornil\\stranger.mbx", &stranger);
+  world.atoms.Put(0xC000, "C:\\GIS\\Ornil\\Stranger.mbx", Table::Local);
+  world.atoms.Put(0xC000, "c:\\gis\\ornil\\readme.txt");
+  // 0xC001 names nothing in either table.
+  world.atoms.Put(0xC002, "c:\\gis\\ornil\\ornil.mbx");
+  ScriptedCompanion local(world, "c:\\gis\\ornil", "second.mbx", {Table::Local, 0xC003});
+  local.identifier = 78;
+
+  char directory[] = "c:\\gis\\ornil";
+  ASSERT_NE(RegisterApplication(77, directory), 0u);
+  EXPECT_EQ(ConnectedTopics(),
+            (std::vector<std::string>{"c:\\gis\\ornil\\stranger.mbx", "c:\\gis\\ornil\\readme.txt",
+                                      "c:\\gis\\ornil\\ornil.mbx"}));
+  world.dde.Transcript().clear();
+  ASSERT_NE(RegisterApplication(78, directory), 0u);
+  EXPECT_EQ(ConnectedTopics(),
+            (std::vector<std::string>{"c:\\gis\\ornil\\stranger.mbx", "c:\\gis\\ornil\\readme.txt",
+                                      "c:\\gis\\ornil\\ornil.mbx", "c:\\gis\\ornil\\second.mbx"}));
+  EXPECT_EQ(MapInfoConnect().Applications()[1].Topic, "c:\\gis\\ornil\\second.mbx");
+  // Only the two registered conversations stay; the lists that were not ours are closed.
+  EXPECT_EQ(world.dde.OpenConversations(), 2);
+  EXPECT_EQ(world.dde.OpenLists(), 2);
   EXPECT_TRUE(world.dialogs.Shown().empty());
 }
 
