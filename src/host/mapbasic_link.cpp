@@ -114,7 +114,7 @@ bool TMapInfo::AcceptsProbe(bool blank,
     PrintErrorsOff quiet;
     if (!blank) accepted = ExecuteMapBasic(select(temp));
   }
-  if (accepted) TemporaryTable(*this, temp).Close();
+  if (accepted) CloseTable2(temp);
   return accepted;
 }
 

@@ -2,6 +2,7 @@
 // that the printing switch is off while they probe and back afterwards, whatever fails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "exports/ornil_exports.h"
@@ -89,6 +90,20 @@ TEST_F(Link, ConditionsAreTriedInATemporaryTableThatIsClosedWhenAccepted) {
                             "", "Select * from Parcels where Area > 5 into SelExpression noselect",
                             "Close Table \"SelExpression\"", "",
                             "Select * from Parcels where Area > into SelExpression noselect", ""}));
+  EXPECT_EQ(IsPrintingError(), 1);
+}
+
+TEST_F(Link, AProbeWhoseCloseFailsReportsItAndDoesNotSendItAgain) {
+  world.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+    if (t.text.rfind("Close Table", 0) == 0) return dde::DMLERR_BUSY;
+    return std::nullopt;
+  });
+  EXPECT_THROW(link.CorrectConditionForTheTable("Parcels", "Area > 5"), DdeError);
+  EXPECT_THROW(link.CorrectExpressionForTheTable("Parcels", "Area"), DdeError);
+  EXPECT_THROW(link.TypeDataExpressionForTheTable("Parcels", "Area"), DdeError);
+  EXPECT_THROW(link.IsDataExpressionEditable("Parcels", "Area"), DdeError);
+  const auto sent = Sent();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "E: Close Table \"SelExpression\""), 4);
   EXPECT_EQ(IsPrintingError(), 1);
 }
 
