@@ -29,7 +29,7 @@ std::optional<std::string> ScriptedMapInfo::Request(const std::string& item) {
   if (item == "SystemInfo(9)") return std::to_string(mainWindow_);
   if (auto it = answers.find(item); it != answers.end()) return it->second;
   if (auto table = TableInfoOpenArgument(item)) {
-    if (openTables.contains(*table)) return "1";
+    if (everyTableOpen || openTables.contains(*table)) return "1";
     return std::nullopt;  // MapInfo fails the Request of a table that is not open
   }
   if (item.rfind("PathToTableName$(", 0) == 0) {

@@ -20,6 +20,7 @@ class ScriptedMapInfo : public sim::DdeServer {
   ~ScriptedMapInfo() override;
 
   std::set<std::string> openTables;
+  bool everyTableOpen = false;
   std::map<std::string, std::string> answers;  // fixed answers by expression
   bool Execute(const std::string&) override { return false; }
   std::optional<std::string> Request(const std::string& item) override;

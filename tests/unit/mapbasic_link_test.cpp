@@ -67,12 +67,29 @@ TEST_F(Link, SelCustomTempCountsPastOpenNamesAndKeepsItsLastAnswer) {
   EXPECT_EQ(link.SelCustomTemp(""), "SelExpression2");
 }
 
-TEST_F(Link, SelCustomTempShortensANameTheHostWouldCut) {
+TEST_F(Link, SelCustomTempShortensANameTheHostWouldCutAndCountsAgain) {
   const std::string full(31, 'A');
+  const std::string shorter(30, 'A');
   host.openTables = {full};
   // The host cuts table names to 31 characters.
   host.answers["PathToTableName$(" + full + "1)"] = full;
-  EXPECT_EQ(link.SelCustomTemp(full), std::string(30, 'A'));
+  EXPECT_EQ(link.SelCustomTemp(full), shorter);
+  host.openTables = {full, shorter};
+  EXPECT_EQ(link.SelCustomTemp(full), shorter + "1");
+}
+
+TEST_F(Link, SelCustomTempGivesUpOnAHostThatCallsEveryNameOpen) {
+  host.everyTableOpen = true;
+  try {
+    link.SelCustomTemp("SelValues");
+    FAIL() << "a name came back";
+  } catch (const OrnilError& e) {
+    EXPECT_EQ(text::ToUtf8(e.Message()),
+              "Ошибка в функции SelCustomTemp. Не найдено свободное имя для временной таблицы "
+              "\"SelValues\".");
+  }
+  EXPECT_LT(world.dde.TransactionCount(), 5000);
+  EXPECT_EQ(IsPrintingError(), 1);
 }
 
 TEST_F(Link, ConditionsAreTriedInATemporaryTableThatIsClosedWhenAccepted) {
