@@ -134,7 +134,6 @@ HConvList DdeNetwork::DdeConnectList(std::uint32_t inst, Hsz service, Hsz topic,
     conversations_[conv].list = list;
     lists_[list].push_back(conv);
   }
-  SetError(inst, DMLERR_NO_ERROR);
   return list;
 }
 
@@ -181,18 +180,12 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
 
   std::string text;
   if (type == XTYP_EXECUTE) {
-    if (cbData == 0xFFFFFFFF) {
-      auto handle = data_.find(reinterpret_cast<HDdeData>(data));
-      if (handle == data_.end()) {
-        SetError(inst, DMLERR_INVALIDPARAMETER);
-        return 0;
-      }
-      const auto& bytes = handle->second;
-      text.assign(reinterpret_cast<const char*>(bytes.data()),
-                  strnlen(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    } else if (data != nullptr) {
-      text.assign(static_cast<const char*>(data), strnlen(static_cast<const char*>(data), cbData));
+    const auto command = ExecuteText(data, cbData);
+    if (!command) {
+      SetError(inst, DMLERR_INVALIDPARAMETER);
+      return 0;
     }
+    text = *command;
   } else {
     text = StringOf(item);
   }
@@ -211,7 +204,7 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
     return 0;
   }
   // The server may re-enter the library, which may run transactions of its own on this instance;
-  // only this transaction's outcome decides its error code.
+  // this transaction's failure is set once the server is done, so it is the one the client reads.
   DdeServer* handler = server->second.server;
   if (type == XTYP_EXECUTE) {
     const bool done = handler->Execute(text);
@@ -220,7 +213,6 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
       return 0;
     }
     if (result) *result = DDE_FACK;
-    SetError(inst, DMLERR_NO_ERROR);
     return 1;
   }
   const auto answer = handler->Request(text);
@@ -229,10 +221,8 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
     return 0;
   }
   const HDdeData handle = nextHandle_++;
-  auto& bytes = data_[handle];
-  bytes.assign(answer->begin(), answer->end());
-  bytes.push_back(0);
-  SetError(inst, DMLERR_NO_ERROR);
+  auto& bytes = data_[handle] = {inst, {answer->begin(), answer->end()}};
+  bytes.bytes.push_back(0);
   return handle;
 }
 
@@ -254,17 +244,16 @@ HDdeData DdeNetwork::DdeCreateDataHandle(std::uint32_t inst, const void* src, st
                                          std::uint32_t offset, Hsz, std::uint32_t, std::uint32_t) {
   if (!instances_.contains(inst)) return 0;
   const HDdeData handle = nextHandle_++;
-  auto& bytes = data_[handle];
-  bytes.resize(offset + cb);
-  if (src != nullptr) std::memcpy(bytes.data() + offset, src, cb);
+  auto& bytes = data_[handle] = {inst, std::vector<std::uint8_t>(offset + cb)};
+  if (src != nullptr) std::memcpy(bytes.bytes.data() + offset, src, cb);
   return handle;
 }
 
 std::uint8_t* DdeNetwork::DdeAccessData(HDdeData data, std::uint32_t* size) {
   auto it = data_.find(data);
   if (it == data_.end()) return nullptr;
-  if (size) *size = static_cast<std::uint32_t>(it->second.size());
-  return it->second.data();
+  if (size) *size = static_cast<std::uint32_t>(it->second.bytes.size());
+  return it->second.bytes.data();
 }
 
 bool DdeNetwork::DdeUnaccessData(HDdeData data) {
@@ -272,7 +261,31 @@ bool DdeNetwork::DdeUnaccessData(HDdeData data) {
 }
 
 bool DdeNetwork::DdeFreeDataHandle(HDdeData data) {
-  return data_.erase(data) > 0;
+  if (data_.erase(data) > 0) return true;
+  if (auto taken = taken_.find(data); taken != taken_.end())
+    SetError(taken->second, DMLERR_INVALIDPARAMETER);
+  return false;
+}
+
+std::optional<std::string> DdeNetwork::ExecuteText(const void* data, std::uint32_t cbData) {
+  std::vector<std::uint8_t> bytes;
+  if (cbData == 0xFFFFFFFF) {
+    const HDdeData handle = reinterpret_cast<HDdeData>(data);
+    auto object = data_.find(handle);
+    if (object == data_.end()) return std::nullopt;
+    bytes = std::move(object->second.bytes);
+    taken_[handle] = object->second.instance;
+    data_.erase(object);
+  } else if (data != nullptr) {
+    const auto* begin = static_cast<const std::uint8_t*>(data);
+    bytes.assign(begin, begin + cbData);
+  }
+  const auto* text = reinterpret_cast<const char*>(bytes.data());
+  const std::size_t length = strnlen(text, bytes.size());
+  std::string command(text, length);
+  // Without its zero the server reads on into whatever memory follows the object.
+  if (length == bytes.size() && !bytes.empty()) command += "\xCD\xCD\xCD\xCD";
+  return command;
 }
 
 std::uint32_t DdeNetwork::DdeGetLastError(std::uint32_t inst) {

@@ -45,6 +45,11 @@ struct DdeTransaction {
   bool operator==(const DdeTransaction&) const = default;
 };
 
+// DDEML's rules as Windows applies them: a failing call sets its instance's error, which stays
+// pending until DdeGetLastError reads it, whatever succeeds in between. A data handle given to a
+// transaction belongs to DDEML from then on and is freed by it; freeing it again fails and leaves
+// DMLERR_INVALIDPARAMETER pending. A server reads CF_TEXT up to its terminating zero, and past the
+// end of a data object that has none.
 class DdeNetwork : public platform::Ddeml {
  public:
   DdeNetwork();
@@ -109,10 +114,17 @@ class DdeNetwork : public platform::Ddeml {
   struct Instance {
     std::uint32_t lastError = 0;
   };
+  struct DataObject {
+    std::uint32_t instance;
+    std::vector<std::uint8_t> bytes;
+  };
 
   std::optional<std::uint32_t> Fault(const DdeTransaction& t);
   void SetError(std::uint32_t inst, std::uint32_t code);
   std::string StringOf(platform::Hsz hsz) const;
+  // The text an Execute carries: a data handle (cbData 0xFFFFFFFF), which DDEML takes over, or
+  // the bytes themselves. nullopt: no such data handle.
+  std::optional<std::string> ExecuteText(const void* data, std::uint32_t cbData);
 
   std::uintptr_t nextHandle_ = 0x100;
   std::map<int, Server> servers_;
@@ -120,7 +132,9 @@ class DdeNetwork : public platform::Ddeml {
   std::map<std::uint32_t, Instance> instances_;
   std::uint32_t nextInstance_ = 1;
   std::map<platform::Hsz, std::pair<std::string, int>> strings_;  // text, reference count
-  std::map<platform::HDdeData, std::vector<std::uint8_t>> data_;
+  std::map<platform::HDdeData, DataObject> data_;
+  // Handles a transaction took over and DDEML freed, with their instance.
+  std::map<platform::HDdeData, std::uint32_t> taken_;
   std::map<platform::HConv, Conversation> conversations_;
   std::map<platform::HConvList, std::vector<platform::HConv>> lists_;
 

@@ -77,7 +77,8 @@ void TMapInfoAbstract::DdeExecute(HConv conv, std::string_view statement) const 
         Dde().DdeClientTransaction(reinterpret_cast<const void*>(data), 0xFFFFFFFF, conv, 0,
                                    CF_TEXT, XTYP_EXECUTE, 0, &result);
     const auto error = Dde().DdeGetLastError(instance_);
-    Dde().DdeFreeDataHandle(data);
+    // The transaction took the data handle over and DDEML frees it: freeing it here as well would
+    // fail and leave an error pending for the next operation of the instance.
     if (answer == 0 && !IsQuietError(error)) throw DdeError(error);
   } catch (DdeError& e) {
     std::string message = FunctionPrefix("DdeExecute") + e.Message();

@@ -120,6 +120,24 @@ TEST_F(HostLink, ARefusedExecuteIsQuietAndAFailedOneNamesTheCommand) {
   EXPECT_EQ(world.dde.LiveDataHandles(), 0);
 }
 
+// The Execute's data handle is DDEML's once the transaction has it: nothing of it is left for the
+// next operation, which here is a connect list that reads the instance's error at once.
+TEST_F(HostLink, AnExecuteArrivesWholeAndLeavesNoErrorForTheNextOperation) {
+  ScriptedMapInfo host(world, 9);
+  ScriptedCompanion companion(world, "c:\\app", "app.mbx");
+  companion.identifier = 4;
+  char directory[] = "c:\\app";
+  TMapInfo link;
+  link.SetConversations(0, RegisterApplication(4, directory), GetDdeInstId());
+
+  EXPECT_TRUE(link.ExecuteMapBasic("Close Table \"Участки\""_cp));
+  ASSERT_EQ(companion.statements.size(), 1u);
+  EXPECT_EQ(companion.statements[0].text, "Close Table \"Участки\""_cp);
+  EXPECT_EQ(world.dde.LiveDataHandles(), 0);
+  EXPECT_NE(GetMapInfoDdeConv(9), 0u);
+  EXPECT_TRUE(world.dialogs.Shown().empty());
+}
+
 class Registration : public HostLink {
  protected:
   Registration() : companion(world, "c:\\gis\\ornil", "ornil.mbx") { companion.identifier = 77; }
