@@ -21,11 +21,18 @@ DdeNetwork::~DdeNetwork() = default;
 
 int DdeNetwork::AddServer(const std::string& service, const std::string& topic, DdeServer* server) {
   servers_[nextServer_] = {service, topic, server};
+  order_.push_back(nextServer_);
   return nextServer_++;
+}
+
+void DdeNetwork::ServeFirst(int id) {
+  std::erase(order_, id);
+  order_.insert(order_.begin(), id);
 }
 
 void DdeNetwork::RemoveServer(int id) {
   servers_.erase(id);
+  std::erase(order_, id);
   for (auto& [handle, conv] : conversations_) {
     if (conv.server == id) conv.server = 0;
   }
@@ -118,7 +125,8 @@ HConvList DdeNetwork::DdeConnectList(std::uint32_t inst, Hsz service, Hsz topic,
     return 0;
   }
   std::vector<HConv> convs;
-  for (const auto& [id, server] : servers_) {
+  for (const int id : order_) {
+    const Server& server = servers_.at(id);
     if (text::Lower(server.service) != text::Lower(serviceName)) continue;
     if (text::Lower(server.topic) != text::Lower(topicName)) continue;
     const HConv conv = nextHandle_++;
@@ -153,15 +161,19 @@ bool DdeNetwork::DdeDisconnect(HConv conv) {
   if (auto list = lists_.find(it->second.list); list != lists_.end())
     std::erase(list->second, conv);
   conversations_.erase(it);
+  if (onTerminated) onTerminated(conv);
   return true;
 }
 
 bool DdeNetwork::DdeDisconnectList(HConvList list) {
   auto it = lists_.find(list);
   if (it == lists_.end()) return false;
-  for (HConv conv : it->second)
-    conversations_.erase(conv);
+  const std::vector<HConv> ended = std::move(it->second);
   lists_.erase(it);
+  for (HConv conv : ended) {
+    conversations_.erase(conv);
+    if (onTerminated) onTerminated(conv);
+  }
   return true;
 }
 

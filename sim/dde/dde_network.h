@@ -58,6 +58,13 @@ class DdeNetwork : public platform::Ddeml {
   // Service and topic compare without regard to letter case, as DDE string handles do.
   int AddServer(const std::string& service, const std::string& topic, DdeServer* server);
   void RemoveServer(int id);
+  // A connect list finds servers in the order they were added; this one comes first from now on,
+  // as a server whose window is higher in the Z order.
+  void ServeFirst(int id);
+
+  // Called for every conversation a disconnect ends: Windows then has the partners' terminate
+  // messages waiting in the client's queue.
+  std::function<void(platform::HConv)> onTerminated;
 
   // The n-th transaction from now (0-based; connect lists, Requests and Executes count) fails
   // with the DDEML error code instead of reaching a server.
@@ -128,6 +135,7 @@ class DdeNetwork : public platform::Ddeml {
 
   std::uintptr_t nextHandle_ = 0x100;
   std::map<int, Server> servers_;
+  std::vector<int> order_;
   int nextServer_ = 1;
   std::map<std::uint32_t, Instance> instances_;
   std::uint32_t nextInstance_ = 1;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "host/errors.h"
 #include "platform/ddeml_codes.h"
@@ -59,6 +60,22 @@ std::pair<HConvList, std::uint32_t> ConnectList(std::uint32_t instance, const st
     error = Dde().DdeGetLastError(instance);
   }
   return {list, error};
+}
+
+// Disconnects a conversation and then its list, each followed by a drain of the queue. Both
+// handles are taken from their owner before anything is dispatched: a handler that reaches the
+// owner meanwhile finds nothing left to close, and what it connects anew is not closed here.
+void CloseConversation(HConv& conversation, HConvList& list) {
+  const HConv conv = std::exchange(conversation, 0);
+  const HConvList convList = std::exchange(list, 0);
+  if (conv != 0) {
+    Dde().DdeDisconnect(conv);
+    DrainMessageQueue();
+  }
+  if (convList != 0) {
+    Dde().DdeDisconnectList(convList);
+    DrainMessageQueue();
+  }
 }
 
 }  // namespace
@@ -149,40 +166,24 @@ TMapInfoConnect::~TMapInfoConnect() {
 }
 
 void TMapInfoConnect::CloseMapInfoDdeConv() {
-  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
-    if (mapInfoConv_ != 0) {
-      Dde().DdeDisconnect(mapInfoConv_);
-      mapInfoConv_ = 0;
-      DrainMessageQueue();
-    }
-    if (mapInfoConvList_ != 0) {
-      Dde().DdeDisconnectList(mapInfoConvList_);
-      mapInfoConvList_ = 0;
-      DrainMessageQueue();
-    }
-  });
+  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv),
+             [&] { CloseConversation(mapInfoConv_, mapInfoConvList_); });
 }
 
 void TMapInfoConnect::CloseApplicationDdeConv(TMBApplication& record) {
-  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
-    if (record.Conv != 0) {
-      Dde().DdeDisconnect(record.Conv);
-      record.Conv = 0;
-      DrainMessageQueue();
-    }
-    if (record.ConvList != 0) {
-      Dde().DdeDisconnectList(record.ConvList);
-      record.ConvList = 0;
-      DrainMessageQueue();
-    }
-  });
+  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv),
+             [&] { CloseConversation(record.Conv, record.ConvList); });
 }
 
 void TMapInfoConnect::CloseAllApplicationDdeConv() {
   WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
-    for (auto& record : applications_)
-      CloseApplicationDdeConv(record);
-    applications_.clear();
+    // One record at a time from the front, found again after each close: the handlers that run
+    // while a close drains the queue may add or remove records, and those are closed too.
+    while (!applications_.empty()) {
+      const Record record = applications_.front();
+      CloseApplicationDdeConv(*record);
+      std::erase(applications_, record);
+    }
   });
 }
 
@@ -195,7 +196,14 @@ void TMapInfoConnect::NewMapInfoDdeConv() {
     const auto wanted = static_cast<std::int32_t>(mapInfoWindow_);
     for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
          conv = Dde().DdeQueryNextServer(list, conv)) {
-      if (text::StrToIntDef(DdeRequest(conv, "SystemInfo(9)"), 0) == wanted) {
+      const bool matches = text::StrToIntDef(DdeRequest(conv, "SystemInfo(9)"), 0) == wanted;
+      // A handler that ran during the Request may have searched anew, closing this list: what
+      // that search found stands.
+      if (mapInfoConvList_ != list) {
+        if (mapInfoConv_ != 0) return;
+        break;
+      }
+      if (matches) {
         mapInfoConv_ = conv;
         return;
       }
@@ -242,14 +250,24 @@ bool TMapInfoConnect::ConnectCompanionTopic(TMBApplication& record, std::string_
     throw DdeError(static_cast<std::int32_t>(error));
   }
   record.ConvList = list;
-  for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
-       conv = Dde().DdeQueryNextServer(list, conv)) {
-    if (text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0) == record.Identifier) {
-      record.Conv = conv;
-      record.Directory = std::string(directory);
-      record.Topic = std::string(topic);
-      return true;
+  try {
+    for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
+         conv = Dde().DdeQueryNextServer(list, conv)) {
+      if (text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0) == record.Identifier) {
+        record.Conv = conv;
+        record.Directory = std::string(directory);
+        record.Topic = std::string(topic);
+        return true;
+      }
     }
+  } catch (...) {
+    // A busy or silent server ends the search; its list must not stay connected for good.
+    try {
+      CloseApplicationDdeConv(record);
+    } catch (...) {
+      // The failure already on its way is the one to report.
+    }
+    throw;
   }
   // A list none of whose servers is ours would otherwise stay connected for good.
   CloseApplicationDdeConv(record);
@@ -263,41 +281,65 @@ HConv TMapInfoConnect::AddApplication(std::int32_t identifier, char* directory) 
     if (length == 0) throw OrnilError("Не указана директория приложения."_cp);
     text::LowerInPlace(directory, length);
     const std::string_view dir(directory, length);
-
-    auto found = std::find_if(applications_.begin(), applications_.end(), [&](const auto& r) {
+    const auto sameApplication = [&](const TMBApplication& r) {
       return r.Identifier == identifier && r.Directory == dir;
-    });
-    if (found != applications_.end() && found->Conv != 0) {
-      auto answer = text::StrToIntDef(DdeRequest(found->Conv, kApplicationIdVariable), 0);
-      if (answer == 0) {
-        DdeExecute(found->Conv, "*#Internal Procedure:SetGlobalApplicationId");
-        answer = text::StrToIntDef(DdeRequest(found->Conv, kApplicationIdVariable), 0);
-      }
-      if (answer != identifier) CloseApplicationDdeConv(*found);
+    };
+
+    if (const Record found = FindRecord(sameApplication); found && found->Conv != 0) {
+      if (!AnswersIdentifier(*found)) CloseApplicationDdeConv(*found);
     }
 
-    TMBApplication record;
-    record.Identifier = identifier;
-    NewApplicationDdeConv(record, dir);
-    if (found != applications_.end()) {
-      // The replaced conversation is ours alone; leaving it open would leak it for good.
-      CloseApplicationDdeConv(*found);
-      *found = record;
+    const auto record = std::make_shared<TMBApplication>();
+    record->Identifier = identifier;
+    NewApplicationDdeConv(*record, dir);
+    // Looked up again: the steps above dispatch messages, and their handlers may have registered
+    // or unregistered meanwhile.
+    const Record replaced = FindRecord(sameApplication);
+    if (replaced) {
+      *std::find(applications_.begin(), applications_.end(), replaced) = record;
     } else {
       applications_.push_back(record);
     }
-    return record.Conv;
+    const HConv conv = record->Conv;
+    // The replaced conversation is ours alone; leaving it open would leak it for good.
+    if (replaced) CloseApplicationDdeConv(*replaced);
+    return conv;
   });
+}
+
+bool TMapInfoConnect::AnswersIdentifier(const TMBApplication& record) {
+  const HConv conv = record.Conv;
+  auto answer = text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0);
+  if (answer == 0) {
+    DdeExecute(conv, "*#Internal Procedure:SetGlobalApplicationId");
+    answer = text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0);
+  }
+  return answer == record.Identifier;
 }
 
 void TMapInfoConnect::DeleteApplication(std::int32_t identifier) {
   WithPrefix(FunctionPrefix("DeleteApplication"), [&] {
-    auto found = std::find_if(applications_.begin(), applications_.end(),
-                              [&](const auto& r) { return r.Identifier == identifier; });
-    if (found == applications_.end()) return;
-    CloseApplicationDdeConv(*found);
-    applications_.erase(found);
+    const Record record =
+        FindRecord([&](const TMBApplication& r) { return r.Identifier == identifier; });
+    if (!record) return;
+    CloseApplicationDdeConv(*record);
+    // Wherever the close's handlers have moved it, or whoever has removed it already.
+    std::erase(applications_, record);
   });
+}
+
+TMapInfoConnect::Record TMapInfoConnect::FindRecord(
+    const std::function<bool(const TMBApplication&)>& matches) const {
+  const auto it = std::find_if(applications_.begin(), applications_.end(),
+                               [&](const Record& r) { return matches(*r); });
+  return it == applications_.end() ? nullptr : *it;
+}
+
+TMBApplications TMapInfoConnect::Applications() const {
+  TMBApplications table;
+  for (const Record& record : applications_)
+    table.push_back(*record);
+  return table;
 }
 
 platform::HDdeData DdeCallback(std::uint32_t, std::uint32_t, HConv, platform::Hsz, platform::Hsz,

@@ -26,6 +26,7 @@ ScriptedMapInfo::~ScriptedMapInfo() {
 }
 
 std::optional<std::string> ScriptedMapInfo::Request(const std::string& item) {
+  if (whileServing) whileServing(item);
   if (item == "SystemInfo(9)") return std::to_string(mainWindow_);
   if (auto it = answers.find(item); it != answers.end()) return it->second;
   if (auto table = TableInfoOpenArgument(item)) {
@@ -56,6 +57,7 @@ ScriptedCompanion::~ScriptedCompanion() {
 }
 
 bool ScriptedCompanion::Execute(const std::string& command) {
+  if (whileServing) whileServing(command);
   const std::string internal = "*#Internal Procedure:";
   if (command.rfind(internal, 0) == 0) {
     internalMessages.push_back(command.substr(internal.size()));
@@ -68,6 +70,7 @@ bool ScriptedCompanion::Execute(const std::string& command) {
 }
 
 std::optional<std::string> ScriptedCompanion::Request(const std::string& item) {
+  if (whileServing) whileServing(item);
   if (item == "iGlobalApplicationIdentifier") return std::to_string(identifier);
   return std::nullopt;
 }

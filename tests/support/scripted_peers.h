@@ -22,6 +22,8 @@ class ScriptedMapInfo : public sim::DdeServer {
   std::set<std::string> openTables;
   bool everyTableOpen = false;
   std::map<std::string, std::string> answers;  // fixed answers by expression
+  // Runs inside every Request before it is answered, as the host's own handlers would.
+  std::function<void(const std::string&)> whileServing;
   bool Execute(const std::string&) override { return false; }
   std::optional<std::string> Request(const std::string& item) override;
 
@@ -55,6 +57,9 @@ class ScriptedCompanion : public sim::DdeServer {
   };
   std::vector<Statement> statements;
   std::vector<std::string> internalMessages;
+  // Runs inside every Request and Execute before it is answered: the companion's handlers may call
+  // the library back from there.
+  std::function<void(const std::string&)> whileServing;
 
   bool Execute(const std::string& command) override;
   std::optional<std::string> Request(const std::string& item) override;

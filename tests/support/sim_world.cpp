@@ -11,6 +11,8 @@ namespace ornil::testing {
 
 SimWorld::SimWorld() {
   platform::Install({&dde, &atoms, &files, &queue, &clock, &dialogs, &desktop, &desktop});
+  // The partner's answer to a disconnect waits in the queue until someone handles it.
+  dde.onTerminated = [this](platform::HConv conv) { queue.Post({conv, kWmDdeTerminate, 0, 0}); };
   application = std::make_unique<ui::Application>(backend);
   Reporting() = {};
   KeptTempName().clear();

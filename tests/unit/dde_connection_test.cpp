@@ -159,7 +159,7 @@ TEST_F(Registration, FindsTheCompanionByItsDirectoryInAnyLetterCase) {
   const auto conv = RegisterApplication(77, directory);
   ASSERT_NE(conv, 0u);
   EXPECT_STREQ(directory, "c:\\gis\\ornil");
-  const auto& table = MapInfoConnect().Applications();
+  const auto table = MapInfoConnect().Applications();
   ASSERT_EQ(table.size(), 1u);
   EXPECT_EQ(table[0].Conv, conv);
   EXPECT_EQ(table[0].Directory, "c:\\gis\\ornil");
@@ -267,11 +267,17 @@ TEST_F(Registration, BadArgumentsAreRefusedWithoutTouchingTheTable) {
   EXPECT_TRUE(world.dde.Transcript().empty());
 }
 
-TEST_F(Registration, UnregisteringClosesTheConversationAndDispatchesWhatWaits) {
+// The list holds a second server of the same topic: its conversation ends with the list, and the
+// terminate messages of both are handled before the call returns.
+TEST_F(Registration, UnregisteringClosesConversationAndListAndDispatchesWhatWaits) {
+  sim::ScriptedDdeServer sibling;
+  sibling.onRequest = [](const std::string&) { return std::optional<std::string>("5"); };
+  world.dde.ServeFirst(world.dde.AddServer("MapInfo", "c:\\gis\\ornil\\ornil.mbx", &sibling));
   char directory[] = "c:\\gis\\ornil";
   ASSERT_NE(RegisterApplication(77, directory), 0u);
   UnRegisterApplication(12345);  // not registered: nothing happens
   EXPECT_EQ(MapInfoConnect().Applications().size(), 1u);
+  EXPECT_EQ(world.dde.OpenConversations(), 2);
 
   world.queue.Post({1, 0x000F, 0, 0});
   world.queue.Post({0, platform::WM_QUIT_MESSAGE, 3, 0});
@@ -279,15 +285,74 @@ TEST_F(Registration, UnregisteringClosesTheConversationAndDispatchesWhatWaits) {
   UnRegisterApplication(77);
   EXPECT_TRUE(MapInfoConnect().Applications().empty());
   EXPECT_EQ(world.dde.OpenConversations(), 0);
-  EXPECT_EQ(world.queue.Dispatched().size(), 2u);
-  // The host's quit request is handed back, not swallowed.
+  EXPECT_EQ(world.dde.OpenLists(), 0);
+  std::vector<std::uint32_t> dispatched;
+  for (const auto& m : world.queue.Dispatched())
+    dispatched.push_back(m.message);
+  EXPECT_EQ(dispatched, (std::vector<std::uint32_t>{0x000F, 0x0010, testing::kWmDdeTerminate,
+                                                    testing::kWmDdeTerminate}));
+  // The host's quit request is handed back, not swallowed, and is all that waits.
+  ASSERT_EQ(world.queue.Pending(), 1u);
   platform::QueuedMessage left;
   ASSERT_TRUE(world.queue.PeekMessageRemove(left));
   EXPECT_EQ(left.message, platform::WM_QUIT_MESSAGE);
   EXPECT_EQ(left.wParam, 3u);
 }
 
+// A companion that keeps the library waiting fails the registration, however often it is tried,
+// and leaves nothing connected behind.
+TEST_F(Registration, ABusyCompanionLeavesNoConversationOpen) {
+  for (const std::uint32_t code : {dde::DMLERR_BUSY, dde::DMLERR_DATAACKTIMEOUT}) {
+    world.dde.FailWhen([code](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+      if (t.kind == Kind::Request) return code;
+      return std::nullopt;
+    });
+    char directory[] = "c:\\gis\\ornil";
+    EXPECT_EQ(RegisterApplication(77, directory), 0u);
+    EXPECT_EQ(RegisterApplication(77, directory), 0u);
+    EXPECT_EQ(world.dde.OpenLists(), 0);
+    EXPECT_EQ(world.dde.OpenConversations(), 0);
+    EXPECT_TRUE(MapInfoConnect().Applications().empty());
+  }
+  world.dde.ClearFaults();
+  char directory[] = "c:\\gis\\ornil";
+  EXPECT_NE(RegisterApplication(77, directory), 0u);
+}
+
+// A registered companion that now answers another identifier loses its conversation even when no
+// other companion answers in its place; its record stays, without a conversation.
+TEST_F(Registration, AStaleConversationIsClosedEvenWhenTheSearchThenFails) {
+  char directory[] = "c:\\gis\\ornil";
+  ASSERT_NE(RegisterApplication(77, directory), 0u);
+  companion.identifier = companion.registeredIdentifier = 5;
+  EXPECT_EQ(RegisterApplication(77, directory), 0u);
+  EXPECT_EQ(world.dde.OpenConversations(), 0);
+  EXPECT_EQ(world.dde.OpenLists(), 0);
+  const auto table = MapInfoConnect().Applications();
+  ASSERT_EQ(table.size(), 1u);
+  EXPECT_EQ(table[0].Conv, 0u);
+  EXPECT_EQ(table[0].ConvList, 0u);
+}
+
+// One identifier in two directories is two applications: registering one keeps the other.
+TEST_F(Registration, AnIdentifierInAnotherDirectoryIsAnotherApplication) {
+  ScriptedCompanion elsewhere(world, "c:\\gis\\copy", "ornil.mbx");
+  elsewhere.identifier = 77;
+  char directory[] = "c:\\gis\\ornil";
+  char copy[] = "c:\\gis\\copy";
+  const auto first = RegisterApplication(77, directory);
+  const auto second = RegisterApplication(77, copy);
+  ASSERT_NE(first, 0u);
+  ASSERT_NE(second, 0u);
+  const auto table = MapInfoConnect().Applications();
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_EQ(table[0].Conv, first);
+  EXPECT_EQ(table[1].Conv, second);
+  EXPECT_EQ(world.dde.OpenConversations(), 2);
+}
+
 TEST_F(HostLink, UnloadingClosesEveryConversationAndTheInstance) {
+  ScriptedMapInfo other(world, 8);
   ScriptedMapInfo host(world, 9);
   ScriptedCompanion companion(world, "c:\\app", "app.mbx");
   companion.identifier = 4;
@@ -297,6 +362,7 @@ TEST_F(HostLink, UnloadingClosesEveryConversationAndTheInstance) {
   FinalizeDdeModule();
   EXPECT_EQ(world.dde.OpenConversations(), 0);
   EXPECT_EQ(world.dde.OpenLists(), 0);
+  EXPECT_EQ(world.queue.Pending(), 0u) << "every disconnect's messages are handled";
   EXPECT_EQ(world.dde.Instances(), 0);
   EXPECT_EQ(GetDdeInstId(), 0u);  // no connection any more: a box, not a crash
   EXPECT_EQ(world.dialogs.Shown().size(), 1u);
