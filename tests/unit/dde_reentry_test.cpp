@@ -153,13 +153,23 @@ TEST_P(ReEntry, TheTableEndsAsTheCallsSayWithEveryConversationOpen) {
   EXPECT_TRUE(world.dialogs.Shown().empty()) << world.ShownTexts().front();
 }
 
+std::string CaseName(const ::testing::TestParamInfo<ReEntry::ParamType>& info) {
+  static const char* const kPoints[] = {"RefreshRequest", "IdentifierExecute", "StaleClose",
+                                        "Search",         "ReplacedClose",     "UnregisterClose",
+                                        "CloseAll"};
+  static const char* const kActions[] = {"RegisterAnother", "UnregisterTheSame", "RegisterTheSame"};
+  return std::string(kPoints[static_cast<int>(std::get<Point>(info.param))]) + "_" +
+         kActions[static_cast<int>(std::get<Action>(info.param))];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryPointAndAction, ReEntry,
     ::testing::Combine(::testing::Values(Point::RefreshRequest, Point::IdentifierExecute,
                                          Point::StaleClose, Point::Search, Point::ReplacedClose,
                                          Point::UnregisterClose, Point::CloseAll),
                        ::testing::Values(Action::RegisterAnother, Action::UnregisterTheSame,
-                                         Action::RegisterTheSame)));
+                                         Action::RegisterTheSame)),
+    CaseName);
 
 // A handler that searches for MapInfo anew while the library asks a candidate: the search it made
 // stands, rather than the first search reading on in a list the second one closed.
