@@ -38,7 +38,11 @@ struct SyntaxError {
 
 class Parser {
  public:
-  explicit Parser(std::string_view source) : source_(source), tokens_(Tokenize(source)) {}
+  explicit Parser(std::string_view source)
+      : source_(source), owned_(Tokenize(source)), tokens_(owned_) {}
+  // Parses from `pos` in tokens that were made elsewhere from `source` (a program's text).
+  Parser(std::string_view source, const std::vector<Token>& tokens, std::size_t pos)
+      : source_(source), tokens_(tokens), pos_(pos) {}
 
   ExprPtr WholeExpression() {
     ExprPtr e = Expression();
@@ -59,8 +63,18 @@ class Parser {
   }
 
   std::string StatementText() const {
-    return std::string(text::Trim(source_.substr(statementStart_)));
+    const std::string_view rest = source_.substr(std::min(statementStart_, source_.size()));
+    return std::string(text::Trim(rest.substr(0, rest.find('\n'))));
   }
+
+  // One expression or one statement from the current token; the position is left after it.
+  ExprPtr ExpressionHere() { return Expression(); }
+  Statement StatementHere() {
+    statementStart_ = Peek().position;
+    StatementBody body = OneStatement();
+    return {std::move(body), StatementText()};
+  }
+  std::size_t Position() const { return pos_; }
 
  private:
   // Tokens.
@@ -582,7 +596,8 @@ class Parser {
   }
 
   std::string_view source_;
-  std::vector<Token> tokens_;
+  std::vector<Token> owned_;
+  const std::vector<Token>& tokens_;
   std::size_t pos_ = 0;
   int depth_ = 0;
   std::size_t statementStart_ = 0;
@@ -613,6 +628,30 @@ std::vector<Statement> ParseStatements(std::string_view source) {
     return parser->Statements();
   } catch (const SyntaxError& e) {
     throw HostError("Syntax error in statement \"" + parser->StatementText() + "\": " + e.what);
+  }
+}
+
+ExprPtr ParseExpressionAt(std::string_view source, const std::vector<Token>& tokens,
+                          std::size_t& pos) {
+  Parser parser(source, tokens, pos);
+  try {
+    ExprPtr e = parser.ExpressionHere();
+    pos = parser.Position();
+    return e;
+  } catch (const SyntaxError& e) {
+    throw HostError("Syntax error in expression: " + e.what);
+  }
+}
+
+Statement ParseStatementAt(std::string_view source, const std::vector<Token>& tokens,
+                           std::size_t& pos) {
+  Parser parser(source, tokens, pos);
+  try {
+    Statement s = parser.StatementHere();
+    pos = parser.Position();
+    return s;
+  } catch (const SyntaxError& e) {
+    throw HostError("Syntax error in statement \"" + parser.StatementText() + "\": " + e.what);
   }
 }
 
