@@ -96,6 +96,7 @@ void MapBasicApplication::End() {
 void MapBasicApplication::Finish(bool runEndHandler) {
   if (state_ == State::Ended) return;
   state_ = State::Ended;
+  runtime_->ClearStop();
   if (runEndHandler && runtime_->Defines("EndHandler")) {
     try {
       runtime_->RunProcedure("EndHandler");

@@ -264,7 +264,8 @@ bool ProgramParser::AtStop(Stops stops) const {
 }
 
 void ProgramParser::Statements(Body& b, Stops stops) {
-  while (!AtEnd() && !AtStop(stops))
+  // The end of a procedure ends every block in it; the block then reports what it lacks.
+  while (!AtEnd() && !AtStop(stops) && !AtWords({"end", "sub"}) && !AtWords({"end", "function"}))
     Statement(b);
 }
 

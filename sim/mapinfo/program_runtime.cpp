@@ -113,6 +113,11 @@ void ProgramRuntime::CountStep() {
   if (++steps_ > kMostSteps) throw ProgramHalted{"The program runs too long without stopping"};
 }
 
+void ProgramRuntime::ClearStop() {
+  stopping_ = false;
+  haltMessage_.reset();
+}
+
 void ProgramRuntime::Stop(std::optional<std::string> haltMessage) {
   stopping_ = true;
   if (!haltMessage_) haltMessage_ = std::move(haltMessage);

@@ -84,6 +84,8 @@ class ProgramRuntime : public NameResolver {
   // An entry nested in a running one ended or halted the program: the procedures still running
   // stop at their next statement with the same outcome.
   void Stop(std::optional<std::string> haltMessage);
+  // The program is ending: what stopped it is done, its EndHandler may run.
+  void ClearStop();
 
   // Results of SearchPoint, for SearchInfo.
   struct Found {
