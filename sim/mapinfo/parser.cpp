@@ -68,7 +68,10 @@ class Parser {
   }
 
   // One expression or one statement from the current token; the position is left after it.
-  ExprPtr ExpressionHere() { return Expression(); }
+  ExprPtr ExpressionHere() {
+    statementStart_ = Peek().position;
+    return Expression();
+  }
   Statement StatementHere() {
     statementStart_ = Peek().position;
     StatementBody body = OneStatement();
@@ -631,28 +634,34 @@ std::vector<Statement> ParseStatements(std::string_view source) {
   }
 }
 
-ExprPtr ParseExpressionAt(std::string_view source, const std::vector<Token>& tokens,
-                          std::size_t& pos) {
+namespace {
+
+template <class Parse>
+auto ParseAt(std::string_view source, const std::vector<Token>& tokens, std::size_t& pos,
+             const char* what, Parse parse) {
   Parser parser(source, tokens, pos);
   try {
-    ExprPtr e = parser.ExpressionHere();
+    auto parsed = parse(parser);
     pos = parser.Position();
-    return e;
+    return parsed;
   } catch (const SyntaxError& e) {
-    throw HostError("Syntax error in expression: " + e.what);
+    throw HostError("Syntax error in " + std::string(what) + " \"" + parser.StatementText() +
+                    "\": " + e.what);
   }
+}
+
+}  // namespace
+
+ExprPtr ParseExpressionAt(std::string_view source, const std::vector<Token>& tokens,
+                          std::size_t& pos) {
+  return ParseAt(source, tokens, pos, "expression",
+                 [](Parser& parser) { return parser.ExpressionHere(); });
 }
 
 Statement ParseStatementAt(std::string_view source, const std::vector<Token>& tokens,
                            std::size_t& pos) {
-  Parser parser(source, tokens, pos);
-  try {
-    Statement s = parser.StatementHere();
-    pos = parser.Position();
-    return s;
-  } catch (const SyntaxError& e) {
-    throw HostError("Syntax error in statement \"" + parser.StatementText() + "\": " + e.what);
-  }
+  return ParseAt(source, tokens, pos, "statement",
+                 [](Parser& parser) { return parser.StatementHere(); });
 }
 
 }  // namespace ornil::sim::mb

@@ -46,19 +46,6 @@ class ProgramCall : public Node {
   std::vector<ProgramRuntime::ArgBinding> args_;
 };
 
-// While a DLL function runs, the program's names are out of sight of the host.
-class NamesAway {
- public:
-  explicit NamesAway(Workspace& ws) : ws_(ws), saved_(ws.names) { ws.names = nullptr; }
-  ~NamesAway() { ws_.names = saved_; }
-  NamesAway(const NamesAway&) = delete;
-  NamesAway& operator=(const NamesAway&) = delete;
-
- private:
-  Workspace& ws_;
-  NameResolver* saved_;
-};
-
 SlotPtr FieldOf(const Slot& record, const std::string& name) {
   for (const auto& [field, slot] : record.fields) {
     if (EqualNoCase(field, name)) return slot;
@@ -164,7 +151,7 @@ Value ProgramRuntime::CallNative(const Declaration& d, std::vector<Argument>& ar
   }
   Value result;
   {
-    NamesAway away(host_.Workspace());
+    NamesInSight away(host_.Workspace(), nullptr);
     result = f->call(native);
   }
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -386,14 +386,23 @@ void ProgramParser::If(Body& b) {
     std::get<Jump>(b.proc->code[j].op).target = end;
 }
 
-namespace {
-
-void PatchExits(std::vector<Instruction>& code, const std::vector<int>& exits, int target) {
-  for (int j : exits)
-    std::get<Jump>(code[j].op).target = target;
+void ProgramParser::LoopBody(Body& b, Loop::Kind kind, std::string_view closer, std::size_t token,
+                             const char* lacking) {
+  b.loops.push_back({kind, {}});
+  Statements(b, {{closer}});
+  if (!AcceptWord(closer)) {
+    pos_ = token;
+    Fail(lacking);
+  }
 }
 
-}  // namespace
+int ProgramParser::EndLoop(Body& b) {
+  const int end = static_cast<int>(b.proc->code.size());
+  for (int j : b.loops.back().exits)
+    std::get<Jump>(b.proc->code[j].op).target = end;
+  b.loops.pop_back();
+  return end;
+}
 
 void ProgramParser::DoLoop(Body& b) {
   const std::size_t token = pos_;
@@ -404,23 +413,16 @@ void ProgramParser::DoLoop(Body& b) {
     const bool isWhile = Next().IsWord("while");
     topTest = Emit(b, JumpUnless{Expression(), -1, isWhile}, token);
   }
-  b.loops.push_back({Loop::Kind::Do, {}});
-  Statements(b, {{"loop"}});
-  if (!AcceptWord("loop")) {
-    pos_ = token;
-    Fail("Do has no Loop");
-  }
+  LoopBody(b, Loop::Kind::Do, "loop", token, "Do has no Loop");
   int bottomTest = -1;
   if (Peek().IsWord("while") || Peek().IsWord("until")) {
     const bool isWhile = Next().IsWord("while");
     bottomTest = Emit(b, JumpUnless{Expression(), -1, isWhile}, pos_);
   }
   Emit(b, Jump{top}, token);
-  const int end = static_cast<int>(b.proc->code.size());
+  const int end = EndLoop(b);
   if (topTest >= 0) std::get<JumpUnless>(b.proc->code[topTest].op).target = end;
   if (bottomTest >= 0) std::get<JumpUnless>(b.proc->code[bottomTest].op).target = end;
-  PatchExits(b.proc->code, b.loops.back().exits, end);
-  b.loops.pop_back();
 }
 
 void ProgramParser::WhileLoop(Body& b) {
@@ -428,17 +430,9 @@ void ProgramParser::WhileLoop(Body& b) {
   Next();
   const int top = static_cast<int>(b.proc->code.size());
   const int test = Emit(b, JumpUnless{Expression()}, token);
-  b.loops.push_back({Loop::Kind::While, {}});
-  Statements(b, {{"wend"}});
-  if (!AcceptWord("wend")) {
-    pos_ = token;
-    Fail("While has no Wend");
-  }
+  LoopBody(b, Loop::Kind::While, "wend", token, "While has no Wend");
   Emit(b, Jump{top}, token);
-  const int end = static_cast<int>(b.proc->code.size());
-  std::get<JumpUnless>(b.proc->code[test].op).target = end;
-  PatchExits(b.proc->code, b.loops.back().exits, end);
-  b.loops.pop_back();
+  std::get<JumpUnless>(b.proc->code[test].op).target = EndLoop(b);
 }
 
 void ProgramParser::ForLoop(Body& b) {
@@ -456,20 +450,12 @@ void ProgramParser::ForLoop(Body& b) {
   const int slot = start.slot;
   Emit(b, std::move(start), token);
   const int test = Emit(b, ForTest{variable, slot}, token);
-  b.loops.push_back({Loop::Kind::For, {}});
-  Statements(b, {{"next"}});
-  if (!AcceptWord("next")) {
-    pos_ = token;
-    Fail("For has no Next");
-  }
+  LoopBody(b, Loop::Kind::For, "next", token, "For has no Next");
   if (Peek().kind == Token::Kind::Name && !OnNewLine(pos_) && EqualNoCase(Peek().text, variable)) {
     Next();
   }
   Emit(b, ForStep{variable, slot, test}, token);
-  const int end = static_cast<int>(b.proc->code.size());
-  std::get<ForTest>(b.proc->code[test].op).exit = end;
-  PatchExits(b.proc->code, b.loops.back().exits, end);
-  b.loops.pop_back();
+  std::get<ForTest>(b.proc->code[test].op).exit = EndLoop(b);
 }
 
 void ProgramParser::Exit(Body& b) {

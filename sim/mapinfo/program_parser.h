@@ -64,6 +64,10 @@ class ProgramParser {
   void DoLoop(Body& b);
   void WhileLoop(Body& b);
   void ForLoop(Body& b);
+  // A loop's body up to its closing word, which is taken; then where its Exits jump.
+  void LoopBody(Body& b, Loop::Kind kind, std::string_view closer, std::size_t token,
+                const char* lacking);
+  int EndLoop(Body& b);
   void Exit(Body& b);
   void ErrorHandling(Body& b);
   void Call(Body& b);

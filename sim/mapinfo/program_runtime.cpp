@@ -15,20 +15,6 @@ namespace {
 constexpr std::size_t kMostDepth = 200;
 constexpr long long kMostSteps = 5'000'000;
 
-// While the program's own statement runs, its names come first; while the host or a DLL works
-// on its behalf (Run Command, a DLL call, the host's handlers) they are out of sight.
-class NamesInSight {
- public:
-  NamesInSight(Workspace& ws, NameResolver* names) : ws_(ws), saved_(ws.names) { ws.names = names; }
-  ~NamesInSight() { ws_.names = saved_; }
-  NamesInSight(const NamesInSight&) = delete;
-  NamesInSight& operator=(const NamesInSight&) = delete;
-
- private:
-  Workspace& ws_;
-  NameResolver* saved_;
-};
-
 template <class... F>
 struct Overloaded : F... {
   using F::operator()...;

@@ -26,6 +26,20 @@ class MapInfoHost;
 
 namespace ornil::sim::mb {
 
+// While a program's own statement runs, its names come first; while the host or a DLL works on
+// its behalf (Run Command, a DLL call, the host's event delivery) they are out of sight.
+class NamesInSight {
+ public:
+  NamesInSight(Workspace& ws, NameResolver* names) : ws_(ws), saved_(ws.names) { ws.names = names; }
+  ~NamesInSight() { ws_.names = saved_; }
+  NamesInSight(const NamesInSight&) = delete;
+  NamesInSight& operator=(const NamesInSight&) = delete;
+
+ private:
+  Workspace& ws_;
+  NameResolver* saved_;
+};
+
 struct ProgramEnding {};
 struct ProgramHalted {
   std::string message;

@@ -122,7 +122,7 @@ void Workspace::ClearSelection() {
 void Workspace::Raise(HostEvent event) {
   // Nobody may be delivering (a host without programs): keep the latest events only.
   constexpr std::size_t kKept = 1000;
-  if (events.size() >= kKept) events.erase(events.begin());
+  if (events.size() >= kKept) events.erase(events.begin(), events.begin() + kKept / 2);
   events.push_back(std::move(event));
 }
 
