@@ -128,6 +128,40 @@ void ProgramParser::Parse() {
       Fail((d.function ? "function " : "sub ") + d.name + " is declared but not defined");
     }
   }
+  CheckHandlers();
+}
+
+// What menu items and buttons call must be subs of the program that take no arguments, as the
+// compiler demands.
+void ProgramParser::CheckHandlers() {
+  for (const auto& [key, proc] : p_.procedures) {
+    for (const auto& in : proc.code) {
+      std::vector<std::string> handlers;
+      std::visit(
+          [&](const auto& op) {
+            using O = std::decay_t<decltype(op)>;
+            if constexpr (std::is_same_v<O, CreateMenu> || std::is_same_v<O, AlterMenuAdd>) {
+              for (const auto& item : op.items)
+                handlers.push_back(item.handler);
+            } else if constexpr (std::is_same_v<O, CreateButtonPad>) {
+              for (const auto& button : op.buttons)
+                handlers.push_back(button.handler);
+            } else if constexpr (std::is_same_v<O, AlterMenuItem> ||
+                                 std::is_same_v<O, AlterButton>) {
+              handlers.push_back(op.handler);
+            }
+          },
+          in.op);
+      for (const auto& handler : handlers) {
+        if (handler.empty()) continue;
+        auto it = p_.procedures.find(text::Lower(handler));
+        if (it == p_.procedures.end() || it->second.function || !it->second.params.empty()) {
+          pos_ = in.token;
+          Fail(handler + " is no sub of the program without arguments");
+        }
+      }
+    }
+  }
 }
 
 VarType ProgramParser::Type() {

@@ -43,6 +43,7 @@ class ProgramParser {
   VarType Type();
   std::vector<Param> Params();
   void ProcedureBody(bool function);
+  void CheckHandlers();
 
   // Procedure bodies. Statements run until one of the stop phrases (not taken).
   struct Loop {

@@ -264,6 +264,9 @@ TEST_F(Programs, WhatTheHostCannotParseIsRefusedWithTheFileAndLine) {
             "main.mb, line 1: cannot read the file \"Missing.def\"");
   EXPECT_EQ(LoadError("Declare Sub Main\nSub Main\n  Note \"x\" )\nEnd Sub\n"),
             "main.mb, line 3: unexpected \")\" after the statement");
+  EXPECT_EQ(LoadError("Declare Sub Main\nSub Main\n  Create Menu \"M\" As \"A\" Calling Mian\n"
+                      "End Sub\n"),
+            "main.mb, line 3: Mian is no sub of the program without arguments");
 }
 
 TEST_F(Programs, DllFunctionsBindByNameAndGiveBackWhatTheyChange) {
