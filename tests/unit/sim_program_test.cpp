@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "sim/mapinfo/application.h"
 #include "sim/mapinfo/declaration_check.h"
@@ -267,6 +269,37 @@ TEST_F(Programs, WhatTheHostCannotParseIsRefusedWithTheFileAndLine) {
   EXPECT_EQ(LoadError("Declare Sub Main\nSub Main\n  Create Menu \"M\" As \"A\" Calling Mian\n"
                       "End Sub\n"),
             "main.mb, line 3: Mian is no sub of the program without arguments");
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+// Whatever line of the companion program goes missing, the host parses the rest or names a line;
+// it never fails any other way.
+TEST_F(Programs, TheCompanionWithAnyLineMissingParsesOrIsRefusedWithALine) {
+  files["OrnilDll64.def"] = ReadFile(ORNIL_SOURCE_DIR "/companion/OrnilDll64.def");
+  files["MAPBASIC.DEF"] = ReadFile(ORNIL_SOURCE_DIR "/sim/mapinfo/mapbasic_defs/MAPBASIC.DEF");
+  files["ICONS.DEF"] = ReadFile(ORNIL_SOURCE_DIR "/sim/mapinfo/mapbasic_defs/ICONS.DEF");
+  const std::string source = ReadFile(ORNIL_SOURCE_DIR "/companion/OrnilApp.mb");
+  ASSERT_FALSE(source.empty());
+  EXPECT_EQ(LoadError(source), "");
+  std::vector<std::size_t> starts{0};
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    if (source[i] == '\n') starts.push_back(i + 1);
+  }
+  int refused = 0;
+  for (std::size_t line = 0; line + 1 < starts.size(); ++line) {
+    const std::string without = source.substr(0, starts[line]) + source.substr(starts[line + 1]);
+    const std::string error = LoadError(without);
+    if (error.empty()) continue;
+    ++refused;
+    EXPECT_EQ(error.find("main.mb, line "), 0u) << "without line " << line + 1 << ": " << error;
+  }
+  EXPECT_GT(refused, 50);
 }
 
 TEST_F(Programs, DllFunctionsBindByNameAndGiveBackWhatTheyChange) {
