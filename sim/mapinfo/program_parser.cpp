@@ -561,7 +561,9 @@ void ProgramParser::Call(Body& b) {
 }
 
 void ProgramParser::ResolveLabels(Body& b) {
-  for (const auto& [name, at] : b.labelUses) {
+  for (const auto& use : b.labelUses) {
+    const std::string& name = use.first;
+    const int at = use.second;
     auto it = std::find_if(b.labels.begin(), b.labels.end(),
                            [&](const auto& l) { return l.first == name; });
     if (it == b.labels.end()) {

@@ -1,6 +1,7 @@
 // Reading a program's files: Include, Define, comments and labels, line by line.
 #include "sim/mapinfo/program_text.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -59,6 +60,11 @@ class Loader {
 
   void File(const std::string& name, const std::string& from, int depth) {
     if (depth > kMostIncludeDepth) throw HostError(from + ": includes nest too deeply");
+    const std::string key = text::Lower(name);
+    if (std::find(loading_.begin(), loading_.end(), key) != loading_.end()) {
+      throw HostError(from + ": \"" + name + "\" includes itself");
+    }
+    loading_.push_back(key);
     std::optional<std::string> text = read_(name);
     if (!text) throw HostError(from + ": cannot read the file \"" + name + "\"");
     const int file = static_cast<int>(out_.files.size());
@@ -70,6 +76,7 @@ class Loader {
       Line(file, line, std::string_view(*text).substr(start, end - start), depth);
       start = end + 1;
     }
+    loading_.pop_back();
   }
 
  private:
@@ -139,6 +146,7 @@ class Loader {
   const SourceReader& read_;
   ProgramText& out_;
   std::map<std::string, std::vector<Token>> defines_;
+  std::vector<std::string> loading_;  // the files being read, each including the next
 };
 
 }  // namespace

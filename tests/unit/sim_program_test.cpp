@@ -264,6 +264,8 @@ TEST_F(Programs, WhatTheHostCannotParseIsRefusedWithTheFileAndLine) {
             "main.mb, line 3: If has no End If");
   EXPECT_EQ(LoadError("Include \"Missing.def\"\n"),
             "main.mb, line 1: cannot read the file \"Missing.def\"");
+  files["Loop.def"] = "Include \"loop.def\"\nInclude \"loop.def\"\n";
+  EXPECT_EQ(LoadError("Include \"Loop.def\"\n"), "Loop.def, line 1: \"loop.def\" includes itself");
   EXPECT_EQ(LoadError("Declare Sub Main\nSub Main\n  Note \"x\" )\nEnd Sub\n"),
             "main.mb, line 3: unexpected \")\" after the statement");
   EXPECT_EQ(LoadError("Declare Sub Main\nSub Main\n  Create Menu \"M\" As \"A\" Calling Mian\n"
