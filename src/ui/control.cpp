@@ -444,6 +444,8 @@ void Control::EnabledChanged() {
 void Control::VisibleChanged() {}
 void Control::TextChanged() {
   if (autoSize_) AdjustSize();
+  // The system's classes repaint their own text; a control that paints itself must ask.
+  if (customPaint_) Invalidate();
 }
 void Control::FontChanged() {
   if (autoSize_) AdjustSize();

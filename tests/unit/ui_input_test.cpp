@@ -7,6 +7,7 @@
 
 #include "support/sim_world.h"
 #include "ui/button.h"
+#include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -89,6 +90,64 @@ TEST_F(Input, EscPressesTheCancelButtonAndEnterTheDefaultOne) {
   user.TypeChar(*edit, '\r');
   EXPECT_EQ(clicks, (std::vector<std::string>{"cancel", "ok"}));
   EXPECT_EQ(edit->Text(), "");
+}
+
+TEST_F(Input, EnterPressesTheFocusedButtonAndTheDefaultOneOnlyFromOtherControls) {
+  auto* edit = Add<Edit>();
+  auto* check = Add<CheckBox>();
+  auto* plain = Add<Button>();
+  auto* ok = Add<BitButton>();
+  auto* cancel = Add<BitButton>();
+  ok->SetKind(BitButtonKind::Ok);
+  cancel->SetKind(BitButtonKind::Cancel);
+  std::vector<std::string> clicks;
+  plain->OnClick = [&](Component&) { clicks.push_back("plain"); };
+  ok->OnClick = [&](Component&) { clicks.push_back("ok"); };
+  cancel->OnClick = [&](Component&) { clicks.push_back("cancel"); };
+  form->Show();
+  user.TypeChar(*plain, '\r');
+  user.TypeChar(*cancel, '\r');
+  user.TypeChar(*edit, '\r');
+  user.TypeChar(*check, '\r');
+  user.TypeChar(*plain, '\x1b');
+  EXPECT_EQ(clicks, (std::vector<std::string>{"plain", "cancel", "ok", "ok", "cancel"}))
+      << "a check box is no button: Enter there is the default button's";
+  EXPECT_FALSE(check->Checked());
+}
+
+TEST_F(Input, EscAndEnterGoFirstToTheControlThatWantsThem) {
+  auto* combo = Add<ComboBox>();
+  combo->SetStyle(ComboStyle::DropDownList);
+  combo->AddItem("one");
+  auto* memo = Add<Memo>();
+  auto* ok = Add<BitButton>();
+  auto* cancel = Add<BitButton>();
+  ok->SetKind(BitButtonKind::Ok);
+  cancel->SetKind(BitButtonKind::Cancel);
+  std::vector<std::string> clicks;
+  ok->OnClick = [&](Component&) { clicks.push_back("ok"); };
+  cancel->OnClick = [&](Component&) { clicks.push_back("cancel"); };
+  form->Show();
+
+  user.Focus(*combo);
+  combo->SetDroppedDown(true);
+  user.TypeChar(*combo, '\x1b');
+  EXPECT_FALSE(combo->DroppedDown()) << "Esc closes the open list";
+  combo->SetDroppedDown(true);
+  user.TypeChar(*combo, '\r');
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_TRUE(clicks.empty()) << "and leaves the form alone";
+  user.TypeChar(*combo, '\x1b');
+  EXPECT_EQ(clicks, (std::vector<std::string>{"cancel"})) << "the list is closed now";
+
+  clicks.clear();
+  user.Type(*memo, "a\rb");
+  EXPECT_EQ(memo->Text(), "a\r\nb") << "a memo that wants returns keeps Enter";
+  EXPECT_TRUE(clicks.empty());
+  memo->SetWantReturns(false);
+  user.TypeChar(*memo, '\r');
+  EXPECT_EQ(memo->Text(), "a\r\nb");
+  EXPECT_EQ(clicks, (std::vector<std::string>{"ok"}));
 }
 
 TEST_F(Input, MaxLengthStopsTypingButAReplacedSelectionMakesRoom) {
