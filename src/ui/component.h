@@ -35,8 +35,6 @@ class Component : public TOwnedObject {
   // and its owner forgets it. While it is in use (InUse) the free waits and happens as soon as
   // it no longer is. Use this, not delete.
   void Free();
-  // A free was asked for and waits for the component to be out of use.
-  bool FreePending() const { return freePending_; }
 
   // `other` will be told (Notification with removing = true) when this component goes.
   void FreeNotification(Component* other);

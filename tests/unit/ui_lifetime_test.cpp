@@ -9,6 +9,7 @@
 
 #include "support/sim_world.h"
 #include "ui/button.h"
+#include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -121,6 +122,18 @@ TEST_F(Lifetime, WindowsTheHostDestroysAreForgottenWithTheirMenu) {
   EXPECT_EQ(menu->NativeHandle(), 0u) << "the menu went with its window";
   form->Free();
   EXPECT_EQ(world.backend.Misuses(), std::vector<std::string>{});
+}
+
+TEST_F(Lifetime, AWindowTheHostDestroysWhileItsListIsPickedFromIsKeptUntilThePickEnds) {
+  const Handle host = world.desktop.CreateHostWindow("MapInfoFrame", "MapInfo", {0, 0, 800, 600});
+  app.SetHandle(host);
+  auto* combo = Add<ComboBox>();
+  combo->AddItem("one");
+  combo->AddItem("two");
+  combo->OnSelect = [&](Component&) { world.desktop.DestroyWindow(host); };
+  form->Show();
+  EXPECT_TRUE(world.user.SelectItem(*combo, 1));
+  EXPECT_FALSE(combo->HandleAllocated());
 }
 
 TEST_F(Lifetime, AMenuIsDestroyedOnceWhicheverOfItAndItsFormGoesFirst) {

@@ -170,12 +170,18 @@ void HeadlessBackend::WindowGone(Handle window) {
   auto it = records_.find(window);
   if (it == records_.end()) return;
   const Handle menu = it->second.menu;
-  // The window class may destroy windows of its own as it goes (a picker's calendar).
-  const std::unique_ptr<WindowClass> windowClass = std::move(it->second.windowClass);
+  retired_.push_back(std::move(it->second.windowClass));
   records_.erase(it);
   exStyleOf_.erase(window);
   std::erase_if(deviceContexts_, [&](const auto& dc) { return dc.second.window == window; });
   if (menu != 0) FreeMenu(menu);
+  if (inClass_ == 0) FreeRetired();
+}
+
+void HeadlessBackend::FreeRetired() {
+  // A class may destroy windows of its own as it goes (a picker's calendar).
+  std::vector<std::unique_ptr<WindowClass>> gone;
+  gone.swap(retired_);
 }
 
 std::intptr_t HeadlessBackend::Route(Handle window, std::uint32_t msg, std::uintptr_t wParam,
@@ -186,7 +192,8 @@ std::intptr_t HeadlessBackend::Route(Handle window, std::uint32_t msg, std::uint
   if (Control* control = r->control) {
     control->Dispatch(m);
   } else if (r->windowClass) {
-    r->windowClass->Default(m);
+    WindowClass& windowClass = *r->windowClass;
+    InClass([&] { windowClass.Default(m); });
   }
   if (msg == wm::NcDestroy) WindowGone(window);
   return m.result;
@@ -196,7 +203,8 @@ void HeadlessBackend::DefaultHandler(Handle window, Message& message) {
   Record* r = Find(window);
   if (r == nullptr || !r->windowClass) return;
   if (message.msg == wm::Paint) r->invalid = false;
-  r->windowClass->Default(message);
+  WindowClass& windowClass = *r->windowClass;
+  InClass([&] { windowClass.Default(message); });
 }
 
 std::intptr_t HeadlessBackend::SendMessage(Handle window, std::uint32_t msg, std::uintptr_t wParam,

@@ -41,6 +41,14 @@ class HeadlessBackend : public Backend {
   bool Invalid(Handle window);
   // Sends WM_NCPAINT and WM_PAINT to the window now.
   void Paint(Handle window);
+  // Runs code of a window class (its handling of a message, or what a user does in it): a class
+  // whose window the system destroys meanwhile lives until the code returns.
+  template <class Code>
+  void InClass(Code&& code) {
+    ++inClass_;
+    code();
+    if (--inClass_ == 0) FreeRetired();
+  }
   std::string HintOf(Handle window) const;
   int HintShowPause() const { return hintShow_; }
   int HintHidePause() const { return hintHide_; }
@@ -128,6 +136,8 @@ class HeadlessBackend : public Backend {
   void Reframe(Handle window);
   // The window is gone: forget it and free its menu, as the system does.
   void WindowGone(Handle window);
+  void FreeRetired();
+
   void FreeMenu(Handle menu);
 
   struct DeviceContext {
@@ -142,6 +152,8 @@ class HeadlessBackend : public Backend {
   std::map<Handle, std::vector<MenuEntry>> menus_;
   std::map<std::uintptr_t, DeviceContext> deviceContexts_;
   std::vector<std::string> misuses_;
+  int inClass_ = 0;
+  std::vector<std::unique_ptr<WindowClass>> retired_;
   std::uintptr_t nextDc_ = 0xDC00;
   Handle nextMenu_ = 0x8000;
   std::string clipboard_;
