@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "support/sim_world.h"
@@ -25,6 +26,16 @@ struct Input : ::testing::Test {
     auto* c = Make<T>(form);
     c->SetParent(form);
     return c;
+  }
+
+  std::vector<std::string> clicks;
+  // A button of the form whose clicks are noted under `name`.
+  template <class T>
+  T* AddButton(const char* name, BitButtonKind kind = BitButtonKind::Custom) {
+    auto* button = Add<T>();
+    if constexpr (std::is_same_v<T, BitButton>) button->SetKind(kind);
+    button->OnClick = [this, name](Component&) { clicks.push_back(name); };
+    return button;
   }
 };
 
@@ -76,43 +87,23 @@ TEST_F(Input, TabMovesTheFocusThroughTheTabStopsInOrder) {
   EXPECT_TRUE(second->Focused()) << "disabled controls are passed over";
 }
 
-TEST_F(Input, EscPressesTheCancelButtonAndEnterTheDefaultOne) {
-  auto* edit = Add<Edit>();
-  auto* ok = Add<BitButton>();
-  auto* cancel = Add<BitButton>();
-  ok->SetKind(BitButtonKind::Ok);
-  cancel->SetKind(BitButtonKind::Cancel);
-  std::vector<std::string> clicks;
-  ok->OnClick = [&](Component&) { clicks.push_back("ok"); };
-  cancel->OnClick = [&](Component&) { clicks.push_back("cancel"); };
-  form->Show();
-  user.TypeChar(*edit, '\x1b');
-  user.TypeChar(*edit, '\r');
-  EXPECT_EQ(clicks, (std::vector<std::string>{"cancel", "ok"}));
-  EXPECT_EQ(edit->Text(), "");
-}
-
-TEST_F(Input, EnterPressesTheFocusedButtonAndTheDefaultOneOnlyFromOtherControls) {
+TEST_F(Input, EnterPressesTheFocusedButtonOrElseTheDefaultOneAndEscTheCancelOne) {
   auto* edit = Add<Edit>();
   auto* check = Add<CheckBox>();
-  auto* plain = Add<Button>();
-  auto* ok = Add<BitButton>();
-  auto* cancel = Add<BitButton>();
-  ok->SetKind(BitButtonKind::Ok);
-  cancel->SetKind(BitButtonKind::Cancel);
-  std::vector<std::string> clicks;
-  plain->OnClick = [&](Component&) { clicks.push_back("plain"); };
-  ok->OnClick = [&](Component&) { clicks.push_back("ok"); };
-  cancel->OnClick = [&](Component&) { clicks.push_back("cancel"); };
+  auto* plain = AddButton<Button>("plain");
+  auto* cancel = AddButton<BitButton>("cancel", BitButtonKind::Cancel);
+  AddButton<BitButton>("ok", BitButtonKind::Ok);
   form->Show();
   user.TypeChar(*plain, '\r');
   user.TypeChar(*cancel, '\r');
   user.TypeChar(*edit, '\r');
   user.TypeChar(*check, '\r');
   user.TypeChar(*plain, '\x1b');
-  EXPECT_EQ(clicks, (std::vector<std::string>{"plain", "cancel", "ok", "ok", "cancel"}))
+  user.TypeChar(*edit, '\x1b');
+  EXPECT_EQ(clicks, (std::vector<std::string>{"plain", "cancel", "ok", "ok", "cancel", "cancel"}))
       << "a check box is no button: Enter there is the default button's";
   EXPECT_FALSE(check->Checked());
+  EXPECT_EQ(edit->Text(), "");
 }
 
 TEST_F(Input, EscAndEnterGoFirstToTheControlThatWantsThem) {
@@ -120,13 +111,8 @@ TEST_F(Input, EscAndEnterGoFirstToTheControlThatWantsThem) {
   combo->SetStyle(ComboStyle::DropDownList);
   combo->AddItem("one");
   auto* memo = Add<Memo>();
-  auto* ok = Add<BitButton>();
-  auto* cancel = Add<BitButton>();
-  ok->SetKind(BitButtonKind::Ok);
-  cancel->SetKind(BitButtonKind::Cancel);
-  std::vector<std::string> clicks;
-  ok->OnClick = [&](Component&) { clicks.push_back("ok"); };
-  cancel->OnClick = [&](Component&) { clicks.push_back("cancel"); };
+  AddButton<BitButton>("ok", BitButtonKind::Ok);
+  AddButton<BitButton>("cancel", BitButtonKind::Cancel);
   form->Show();
 
   user.Focus(*combo);

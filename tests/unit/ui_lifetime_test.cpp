@@ -1,7 +1,7 @@
-// Controls that go while their own messages run, and windows that go without the toolkit: a free
-// asked for inside a handler (directly, or by a release that a message box's loop runs) waits
-// until the handler returns; a window procedure may replace itself; windows the system destroys
-// (the host destroying their owner) are forgotten, with the menu that went with them.
+// Controls that go while their own messages run, and windows that go without the toolkit, on the
+// headless backend: the shared lifetime script, with no menu or window destroyed twice; a free of
+// what no handler is in happens at once; a window procedure may replace itself; a window class
+// outlives a window the host destroys while the class is still at work.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,7 +12,7 @@
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
-#include "ui/menu.h"
+#include "unit/ui_lifetime_script.h"
 
 namespace ornil::ui {
 namespace {
@@ -35,19 +35,12 @@ struct Lifetime : ::testing::Test {
   }
 };
 
-TEST_F(Lifetime, AFormFreedByItsOwnButtonGoesWhenTheHandlerReturns) {
-  auto* button = Add<Button>();
-  button->SetText("Close");
-  button->OnClick = [&](Component&) {
-    form->Free();
-    events.push_back("handler read " + button->Text());
-  };
-  form->Show();
-  const Handle window = form->GetHandle();
-  world.user.Click(*button);
-  EXPECT_EQ(events, (std::vector<std::string>{"handler read Close", "destroyed"}));
-  EXPECT_FALSE(world.desktop.IsWindow(window));
-  EXPECT_EQ(app.Forms().size(), 0u);
+TEST_F(Lifetime, FormsGoingInTheirOwnHandlersOrWithTheirOwnerAnswerTheSharedScript) {
+  const Handle host = world.desktop.CreateHostWindow("MapInfoFrame", "MapInfo", {0, 0, 800, 600});
+  EXPECT_EQ(parity::RunLifetimeScript(app, host, [&] { world.desktop.DestroyWindow(host); }),
+            parity::ExpectedLifetimeObservations());
+  EXPECT_EQ(world.ShownTexts(), std::vector<std::string>{"Saved"});
+  EXPECT_EQ(world.backend.Misuses(), std::vector<std::string>{}) << "no menu or window twice";
 }
 
 TEST_F(Lifetime, AFreeOfWhatNoHandlerIsInHappensAtOnce) {
@@ -62,21 +55,6 @@ TEST_F(Lifetime, AFreeOfWhatNoHandlerIsInHappensAtOnce) {
   world.user.Click(*button);
   EXPECT_EQ(events, (std::vector<std::string>{"other destroyed", "handler goes on"}));
   EXPECT_EQ(app.Forms(), (std::vector<Form*>{form}));
-}
-
-TEST_F(Lifetime, AReleaseThatAMessageBoxLoopRunsWaitsForTheHandlerThatShowedTheBox) {
-  form->OnClose = [](Form&, CloseAction& action) { action = CloseAction::Free; };
-  auto* button = Add<Button>();
-  button->SetText("Save");
-  button->OnClick = [&](Component&) {
-    form->Close();
-    app.MessageBox("Saved", "Info", mb::Ok);
-    events.push_back("after the box " + button->Text());
-  };
-  form->Show();
-  world.user.Click(*button);
-  EXPECT_EQ(events, (std::vector<std::string>{"after the box Save", "destroyed"}));
-  EXPECT_EQ(world.ShownTexts(), (std::vector<std::string>{"Saved"}));
 }
 
 TEST_F(Lifetime, AWindowProcedureThatPutsBackTheOldOneFinishesOnItsCopy) {
@@ -99,31 +77,6 @@ TEST_F(Lifetime, AWindowProcedureThatPutsBackTheOldOneFinishesOnItsCopy) {
   EXPECT_EQ(seen, std::string(80, 'n'));
 }
 
-TEST_F(Lifetime, WindowsTheHostDestroysAreForgottenWithTheirMenu) {
-  const Handle host = world.desktop.CreateHostWindow("MapInfoFrame", "MapInfo", {0, 0, 800, 600});
-  app.SetHandle(host);
-  auto* edit = Add<Edit>();
-  auto* menu = Make<MainMenu>(form);
-  auto* item = Make<MenuItem>(form);
-  item->SetCaption("Save");
-  menu->Add(item);
-  form->SetMenu(menu);
-  form->Show();
-  const Handle window = form->GetHandle();
-  const Handle editWindow = edit->GetHandle();
-  ASSERT_NE(menu->NativeHandle(), 0u);
-
-  world.desktop.DestroyWindow(host);
-  EXPECT_FALSE(world.desktop.IsWindow(window));
-  EXPECT_FALSE(form->HandleAllocated());
-  EXPECT_FALSE(edit->HandleAllocated());
-  EXPECT_EQ(app.FindControl(window), nullptr);
-  EXPECT_EQ(app.FindControl(editWindow), nullptr);
-  EXPECT_EQ(menu->NativeHandle(), 0u) << "the menu went with its window";
-  form->Free();
-  EXPECT_EQ(world.backend.Misuses(), std::vector<std::string>{});
-}
-
 TEST_F(Lifetime, AWindowTheHostDestroysWhileItsListIsPickedFromIsKeptUntilThePickEnds) {
   const Handle host = world.desktop.CreateHostWindow("MapInfoFrame", "MapInfo", {0, 0, 800, 600});
   app.SetHandle(host);
@@ -134,25 +87,6 @@ TEST_F(Lifetime, AWindowTheHostDestroysWhileItsListIsPickedFromIsKeptUntilThePic
   form->Show();
   EXPECT_TRUE(world.user.SelectItem(*combo, 1));
   EXPECT_FALSE(combo->HandleAllocated());
-}
-
-TEST_F(Lifetime, AMenuIsDestroyedOnceWhicheverOfItAndItsFormGoesFirst) {
-  auto* owned = Make<MainMenu>(form);
-  owned->Add(Make<MenuItem>(form));
-  form->SetMenu(owned);
-  form->Show();
-  form->Free();
-  EXPECT_EQ(world.backend.Misuses(), std::vector<std::string>{});
-
-  auto* second = Make<Form>(&app);
-  auto* kept = Make<MainMenu>(&app);
-  kept->Add(Make<MenuItem>(kept));
-  second->SetMenu(kept);
-  second->Show();
-  second->Free();
-  EXPECT_EQ(kept->NativeHandle(), 0u) << "its window freed it";
-  kept->Free();
-  EXPECT_EQ(world.backend.Misuses(), std::vector<std::string>{});
 }
 
 }  // namespace
