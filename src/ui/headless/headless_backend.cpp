@@ -341,15 +341,20 @@ std::unique_ptr<Canvas> HeadlessBackend::DeviceCanvas(std::uintptr_t dc) {
   return std::make_unique<RecordingCanvas>(*this, it->second.window, it->second.origin);
 }
 
-void HeadlessBackend::DrawParentBackground(Handle window, Canvas&) {
-  if (!(desktop_.Style(window) & ws::Child)) return;
+void HeadlessBackend::DrawParentBackground(Handle window, Canvas& canvas) {
+  const auto* recording = dynamic_cast<RecordingCanvas*>(&canvas);
+  if (recording == nullptr || !(desktop_.Style(window) & ws::Child)) return;
   const Handle parent = desktop_.GetParent(window);
   if (parent == 0) return;
-  // Where this window's client area lies in the parent's.
+  // The parent draws in its own client coordinates, into the canvas's window: moved by where its
+  // client area lies from this window's (and by what the canvas is moved already, for a parent
+  // that shows its own parent through).
   const Point client = ClientToScreen(window, {0, 0});
   const Point parentClient = ClientToScreen(parent, {0, 0});
-  const std::uintptr_t dc =
-      NewDeviceContext(window, {parentClient.x - client.x, parentClient.y - client.y});
+  const Point origin = recording->Origin();
+  const std::uintptr_t dc = NewDeviceContext(
+      recording->Window(),
+      {origin.x + parentClient.x - client.x, origin.y + parentClient.y - client.y});
   desktop_.Send(parent, wm::EraseBackground, dc, 0);
   desktop_.Send(parent, wm::PrintClient, dc, prf::Client);
   ReleaseDeviceContext(dc);

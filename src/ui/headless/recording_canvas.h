@@ -17,6 +17,9 @@ class RecordingCanvas : public Canvas {
   // window's client area, for a parent drawing under its child.
   RecordingCanvas(HeadlessBackend& backend, Handle window, Point origin = {});
 
+  Handle Window() const { return window_; }
+  Point Origin() const { return origin_; }
+
   void SetFont(const Font& font) override { font_ = font; }
   void SetTextColor(Color color) override { textColor_ = color; }
   void FillRect(const Rect& rect, Color color) override;
