@@ -114,8 +114,7 @@ inline std::vector<std::string> RunLifetimeScript(Application& app, Handle owner
   MainMenu* kept = AddMenu(&app, *form);
   form->Show();
   form->Free();
-  const std::string forgotten = "menu kept " + std::to_string(kept->NativeHandle() != 0);
-  observe(forgotten);
+  observe(kept->NativeHandle() != 0 ? "menu kept 1" : "menu kept 0");
   kept->Free();
   return seen;
 }

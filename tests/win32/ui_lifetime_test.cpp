@@ -30,24 +30,25 @@ struct Win32Lifetime : Win32Ui {
   }
 };
 
+struct TooltipSearch {
+  HWND owner;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTooltip(HWND window, LPARAM l) {
+  auto* search = reinterpret_cast<TooltipSearch*>(l);
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search->owner)
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 // The tooltip the toolkit made for a form: a window of the tooltip class it owns.
 HWND TooltipOf(HWND form) {
-  struct Search {
-    HWND owner;
-    HWND found = nullptr;
-  } search{form};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM l) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(l);
-        char name[32] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (lstrcmpiA(name, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != s->owner)
-          return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TooltipSearch search{form};
+  EnumThreadWindows(GetCurrentThreadId(), &FindTooltip, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
