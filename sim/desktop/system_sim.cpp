@@ -1,4 +1,4 @@
-// Simulated atom tables, directories, message queue, clock and message boxes.
+// Simulated atom tables, directories, clock and message boxes.
 #include "sim/desktop/system_sim.h"
 
 #include <algorithm>
@@ -53,22 +53,6 @@ bool SimFileSystem::DirectoryExists(const std::string& path) {
   while (!key.empty() && (key.back() == '\\' || key.back() == '/'))
     key.pop_back();
   return directories_.contains(key) || directories_.contains(key + "\\");
-}
-
-bool SimMessageQueue::PeekMessageRemove(platform::QueuedMessage& message) {
-  if (queue_.empty()) return false;
-  message = queue_.front();
-  queue_.pop_front();
-  return true;
-}
-
-void SimMessageQueue::DispatchMessage(const platform::QueuedMessage& message) {
-  dispatched_.push_back(message);
-  if (onDispatch) onDispatch(message);
-}
-
-void SimMessageQueue::PostQuitMessage(int exitCode) {
-  queue_.push_back({0, platform::WM_QUIT_MESSAGE, static_cast<std::uintptr_t>(exitCode), 0});
 }
 
 int SimDialogs::ShowMessageBox(const std::string& text, const std::string& caption,

@@ -1,10 +1,9 @@
-// Simulated system services behind the small seams: the atom tables, directories on disk,
-// the thread's message queue, the calendar clock and recorded message boxes.
+// Simulated system services behind the small seams: the atom tables, directories on disk, the
+// calendar clock and recorded message boxes. The thread's message queue is the desktop's.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -45,23 +44,6 @@ class SimFileSystem : public platform::FileSystem {
 
  private:
   std::set<std::string> directories_;
-};
-
-class SimMessageQueue : public platform::MessageQueue {
- public:
-  void Post(const platform::QueuedMessage& message) { queue_.push_back(message); }
-  std::size_t Pending() const { return queue_.size(); }
-  std::vector<platform::QueuedMessage>& Dispatched() { return dispatched_; }
-  std::function<void(const platform::QueuedMessage&)> onDispatch;
-
-  bool PeekMessageRemove(platform::QueuedMessage& message) override;
-  void TranslateMessage(const platform::QueuedMessage&) override {}
-  void DispatchMessage(const platform::QueuedMessage& message) override;
-  void PostQuitMessage(int exitCode) override;
-
- private:
-  std::deque<platform::QueuedMessage> queue_;
-  std::vector<platform::QueuedMessage> dispatched_;
 };
 
 class SimClock : public platform::Clock {

@@ -10,9 +10,10 @@
 namespace ornil::testing {
 
 SimWorld::SimWorld() {
-  platform::Install({&dde, &atoms, &files, &queue, &clock, &dialogs, &desktop, &desktop});
-  // The partner's answer to a disconnect waits in the queue until someone handles it.
-  dde.onTerminated = [this](platform::HConv conv) { queue.Post({conv, kWmDdeTerminate, 0, 0}); };
+  platform::Install({&dde, &atoms, &files, &desktop, &clock, &dialogs, &desktop, &desktop});
+  // The partner's answer to a disconnect waits in the queue until someone handles it; DDEML's
+  // own window takes it, so it stands here as a thread message.
+  dde.onTerminated = [this](platform::HConv conv) { desktop.Post(0, kWmDdeTerminate, conv, 0); };
   application = std::make_unique<ui::Application>(backend);
   Reporting() = {};
   KeptTempName().clear();

@@ -279,22 +279,21 @@ TEST_F(Registration, UnregisteringClosesConversationAndListAndDispatchesWhatWait
   EXPECT_EQ(MapInfoConnect().Applications().size(), 1u);
   EXPECT_EQ(world.dde.OpenConversations(), 2);
 
-  world.queue.Post({1, 0x000F, 0, 0});
-  world.queue.Post({0, platform::WM_QUIT_MESSAGE, 3, 0});
-  world.queue.Post({1, 0x0010, 0, 0});
+  const auto window = world.desktop.CreateHostWindow("MapInfoFrame", "", {0, 0, 100, 100});
+  world.desktop.Watch(window);
+  world.desktop.Post(window, 0x000F, 0, 0);
+  world.desktop.PostQuitMessage(3);
+  world.desktop.Post(window, 0x0400, 0, 0);
   UnRegisterApplication(77);
   EXPECT_TRUE(MapInfoConnect().Applications().empty());
   EXPECT_EQ(world.dde.OpenConversations(), 0);
   EXPECT_EQ(world.dde.OpenLists(), 0);
-  std::vector<std::uint32_t> dispatched;
-  for (const auto& m : world.queue.Dispatched())
-    dispatched.push_back(m.message);
-  EXPECT_EQ(dispatched, (std::vector<std::uint32_t>{0x000F, 0x0010, testing::kWmDdeTerminate,
-                                                    testing::kWmDdeTerminate}));
-  // The host's quit request is handed back, not swallowed, and is all that waits.
-  ASSERT_EQ(world.queue.Pending(), 1u);
+  EXPECT_EQ(world.desktop.SentTo(window), (std::vector<std::uint32_t>{0x000F, 0x0400}));
+  // The terminate messages of both conversations are handled; the host's quit request is handed
+  // back, not swallowed, and is all that waits.
+  EXPECT_EQ(world.desktop.PostedCount(), 0u);
   platform::QueuedMessage left;
-  ASSERT_TRUE(world.queue.PeekMessageRemove(left));
+  ASSERT_TRUE(world.desktop.PeekMessageRemove(left));
   EXPECT_EQ(left.message, platform::WM_QUIT_MESSAGE);
   EXPECT_EQ(left.wParam, 3u);
 }
@@ -362,7 +361,7 @@ TEST_F(HostLink, UnloadingClosesEveryConversationAndTheInstance) {
   FinalizeDdeModule();
   EXPECT_EQ(world.dde.OpenConversations(), 0);
   EXPECT_EQ(world.dde.OpenLists(), 0);
-  EXPECT_EQ(world.queue.Pending(), 0u) << "every disconnect's messages are handled";
+  EXPECT_EQ(world.desktop.PostedCount(), 0u) << "every disconnect's messages are handled";
   EXPECT_EQ(world.dde.Instances(), 0);
   EXPECT_EQ(GetDdeInstId(), 0u);  // no connection any more: a box, not a crash
   EXPECT_EQ(world.dialogs.Shown().size(), 1u);

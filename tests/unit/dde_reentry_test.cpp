@@ -82,8 +82,15 @@ class ReEntry : public ::testing::TestWithParam<std::tuple<Point, Action>> {
       if (t == text) ActOnce();
     };
   }
+  // A message of the host waits in the queue, so the first drain of the queue runs the handler.
   void WhenTheQueueDrains() {
-    world.queue.onDispatch = [this](const platform::QueuedMessage&) { ActOnce(); };
+    const auto window = world.desktop.CreateHostWindow(
+        "MapInfoFrame", "", {0, 0, 100, 100},
+        [this](platform::WindowHandle, std::uint32_t, std::uintptr_t, std::intptr_t) {
+          ActOnce();
+          return std::intptr_t{0};
+        });
+    world.desktop.Post(window, 0x0400, 0, 0);
   }
 
   std::vector<std::int32_t> RegisteredIdentifiers() {
@@ -149,7 +156,7 @@ TEST_P(ReEntry, TheTableEndsAsTheCallsSayWithEveryConversationOpen) {
     EXPECT_NE(record.Conv, 0u) << record.Identifier;
   EXPECT_EQ(world.dde.OpenConversations(), static_cast<int>(table.size()));
   EXPECT_EQ(world.dde.OpenLists(), static_cast<int>(table.size()));
-  EXPECT_EQ(world.queue.Pending(), 0u);
+  EXPECT_EQ(world.desktop.PostedCount(), 0u);
   EXPECT_TRUE(world.dialogs.Shown().empty()) << world.ShownTexts().front();
 }
 
