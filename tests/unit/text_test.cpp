@@ -28,7 +28,9 @@ TEST(Cp1251, LowerCaseCoversLatinAndEveryCyrillicCapital) {
   EXPECT_EQ(Lower("C:\\Program Files\\МОЯ Папка Ё"_cp),
             std::string("c:\\program files\\моя папка ё"_cp));
   EXPECT_EQ(Lower("ЂЃЉЊЌЋЏЎЈҐЄЇІЅ"_cp), std::string("ђѓљњќћџўјґєїіѕ"_cp));
-  const std::string unchanged = std::string("ђѓљњќћџўјґєїіѕёя µ№«»—€™"_cp) + "\x98\xA0";
+  // Built by appending: clang 14 crashes on a _cp literal joined with + in an initializer.
+  std::string unchanged = "ђѓљњќћџўјґєїіѕёя µ№«»—€™"_cp;
+  unchanged += "\x98\xA0";
   EXPECT_EQ(Lower(unchanged), unchanged);
 }
 
