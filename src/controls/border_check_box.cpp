@@ -18,7 +18,11 @@ void TBorderCheckBox::SetBorderColor(ui::Color color) {
 ui::Rect TBorderCheckBox::SquareRect() {
   const ui::Size square = GetBackend().CheckBoxGlyphSize();
   const int left = GetAlignment() == ui::Alignment::Left ? Width() - square.cx : 0;
-  return ui::Rect::Bounds(left, (Height() - square.cy) / 2, square.cx, square.cy);
+  // Centred as the system's button class centres the box it draws: with room to spare, half of
+  // it (rounded down) plus one pixel stays below the box.
+  const int spare = Height() - square.cy;
+  const int top = spare > 0 ? spare - spare / 2 - 1 : spare / 2;
+  return ui::Rect::Bounds(left, top, square.cx, square.cy);
 }
 
 void TBorderCheckBox::DrawSquareFrame() {

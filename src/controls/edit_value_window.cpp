@@ -37,10 +37,10 @@ TEditValueWindow::TEditValueWindow(ui::Component* owner) : ui::Form(owner) {
   DateValue = Put<ui::DateTimePicker>(*this, 6, 6, 237, 22, ui::kAnchorsDefault);
   DateValue->SetShowCheckbox(true);
   DateValue->Hide();
-  OkButton = Put<ui::BitButton>(*this, 87, 74, 75, 25, kBottomRight);
+  OkButton = Put<ui::BitButton>(*this, 75, 74, 80, 25, kBottomRight);
   OkButton->SetKind(ui::BitButtonKind::Ok);
   OkButton->SetText("OK");
-  CancelButton = Put<ui::BitButton>(*this, 168, 74, 75, 25, kBottomRight);
+  CancelButton = Put<ui::BitButton>(*this, 163, 74, 80, 25, kBottomRight);
   CancelButton->SetKind(ui::BitButtonKind::Cancel);
   CancelButton->SetText("Отменить"_cp);
   CancelButton->OnClick = [this](ui::Component& sender) { CancelButtonClick(sender); };

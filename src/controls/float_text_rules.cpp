@@ -117,7 +117,7 @@ int FloatTextRules::BoundDecimals(double bound) const {
 
 std::string FloatTextRules::Shaped(const std::string& text) const {
   NumberParts parts = number_text::CleanNumber(text, text::DecimalSeparator(), true);
-  if (parts.separator && parts.whole.empty()) parts.whole = "0";
+  if (parts.separator && parts.whole.empty()) parts.whole.assign(1, '0');
   CutToShape(parts);
   parts.TrimFraction();
   return parts.Text(text::DecimalSeparator());
@@ -131,7 +131,7 @@ void FloatTextRules::CorrectText(std::string& text) const {
 void FloatTextRules::ApplyBounds(std::string& text) const {
   const char separator = text::DecimalSeparator();
   auto value = [separator](const std::string& t) { return FloatValue(t, separator); };
-  if (value(text) == 0) text = "0";
+  if (value(text) == 0) text.assign(1, '0');
 
   // Too large: digits come off the end of the whole part while it alone is too large, else
   // characters off the end.
@@ -143,17 +143,17 @@ void FloatTextRules::ApplyBounds(std::string& text) const {
         text.erase(wholeEnd - 1, 1);
       else
         text.pop_back();
-      if (value(text) == 0) text = "0";
+      if (value(text) == 0) text.assign(1, '0');
     }
     text = Shaped(text);
-    if (text.empty()) text = "0";
+    if (text.empty()) text.assign(1, '0');
     // Only a negative maximum gets here: zero is too large as well.
     if (value(text) > MaxValue)
       text = Shaped(number_text::BoundText(MaxValue, BoundDecimals(MaxValue), false, separator));
   }
   if (value(text) < MinValue)
     text = Shaped(number_text::BoundText(MinValue, BoundDecimals(MinValue), true, separator));
-  if (text.empty()) text = "0";
+  if (text.empty()) text.assign(1, '0');
 }
 
 }  // namespace ornil

@@ -145,7 +145,7 @@ std::string PlainDecimal(double value) {
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   if (error != std::errc()) return "0";
   std::string text(buffer, end);
-  if (text == "-0") text = "0";
+  if (text == "-0") text.assign(1, '0');
   return text;
 }
 
@@ -178,7 +178,7 @@ std::string BoundText(double value, int fractionDigits, bool roundUp, char separ
     }
   }
   NumberParts parts = CleanNumber(text, '.', true);
-  if (parts.whole.empty()) parts.whole = "0";
+  if (parts.whole.empty()) parts.whole.assign(1, '0');
   if (parts.whole == "0" && !parts.separator) parts.negative = false;
   return parts.Text(separator);
 }

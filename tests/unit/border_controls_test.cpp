@@ -242,9 +242,11 @@ TEST_F(BorderControls, AReadOnlyCheckBoxIgnoresClicksAndChanges) {
   // The square on the right of a left-aligned caption, framed in the border colour.
   box->SetAlignment(ui::Alignment::Left);
   const auto log = PaintOf(*box);
-  EXPECT_EQ(box->SquareRect(), Rect::Bounds(84, 2, 13, 13));
-  EXPECT_TRUE(Has(log, "FrameRect 84,2,97,15 #B99D7F"));
-  EXPECT_TRUE(Has(log, "FrameRect 85,3,96,14 #F0F0F0"));
+  EXPECT_EQ(box->SquareRect(), Rect::Bounds(84, 1, 13, 13)) << "where the button class draws it";
+  EXPECT_TRUE(Has(log, "FrameRect 84,1,97,14 #B99D7F"));
+  EXPECT_TRUE(Has(log, "FrameRect 85,2,96,13 #F0F0F0"));
+  box->SetBounds(100, 50, 97, 18);
+  EXPECT_EQ(box->SquareRect().top, 2);
 }
 
 TEST_F(BorderControls, TheFlatButtonRingsFollowFocusAndMouse) {
