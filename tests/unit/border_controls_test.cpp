@@ -15,6 +15,7 @@
 #include "controls/ornil_combo_box.h"
 #include "controls/window_divider.h"
 #include "support/sim_world.h"
+#include "text/cp1251.h"
 #include "ui/form.h"
 
 namespace ornil {
@@ -322,6 +323,26 @@ TEST_F(BorderControls, ADividerDrawsItsLineForEveryLayoutAndAlignment) {
     }
     EXPECT_EQ(edges, c.edges) << static_cast<int>(c.layout) << static_cast<int>(c.alignment);
   }
+}
+
+TEST_F(BorderControls, TheLookupBoxOwnsTheIdentifiersBehindItsItems) {
+  auto* lookup = Add<TOrnilComboBox>();
+  EXPECT_FALSE(lookup->OwnsItemObjects);
+  lookup->AddValueItem("Ленина"_cp, "17");
+  lookup->AddValueItem("Мира"_cp, "4");
+  lookup->AddValueItem("Садовая"_cp, "9");
+  EXPECT_TRUE(lookup->OwnsItemObjects);
+  ASSERT_NE(lookup->ItemString(1), nullptr);
+  EXPECT_EQ(*lookup->ItemString(1), "4");
+  lookup->DeleteItem(0);
+  EXPECT_EQ(*lookup->ItemString(0), "4");
+  EXPECT_EQ(lookup->ItemString(5), nullptr);
+  lookup->Clear();
+  EXPECT_EQ(lookup->Count(), 0);
+  lookup->AddValueItem("Мира"_cp, "4");
+  lookup->AddItem("без идентификатора"_cp);
+  EXPECT_EQ(lookup->ItemString(1), nullptr);
+  lookup->Free();  // the sanitizer build sees every string freed once
 }
 
 }  // namespace

@@ -178,11 +178,16 @@ inline std::vector<std::string> RunScripts(ui::Form& form, User& user) {
   return texts;
 }
 
-inline std::vector<std::string> ExpectedTexts() {
-  std::vector<std::string> texts;
-  for (const Script& script : Scripts())
-    texts.push_back(script.expected);
-  return texts;
+// The scripts whose texts are not the expected ones, each with what it left and what it should.
+inline std::vector<std::string> WrongTexts(const std::vector<std::string>& texts) {
+  std::vector<std::string> wrong;
+  const std::vector<Script> scripts = Scripts();
+  for (std::size_t i = 0; i < scripts.size(); ++i) {
+    const std::string text = i < texts.size() ? texts[i] : "(not run)";
+    if (text != scripts[i].expected)
+      wrong.push_back(scripts[i].name + ": '" + text + "', not '" + scripts[i].expected + "'");
+  }
+  return wrong;
 }
 
 }  // namespace ornil::typing
