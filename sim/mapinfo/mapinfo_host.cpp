@@ -1,6 +1,8 @@
 // The simulated host's entry points: DDE, running statements, answering expressions.
 #include "sim/mapinfo/mapinfo_host.h"
 
+#include <algorithm>
+
 #include "sim/mapinfo/compiler.h"
 #include "sim/mapinfo/host_error.h"
 #include "sim/mapinfo/parser.h"
@@ -11,6 +13,24 @@ namespace ornil::sim {
 namespace {
 // Parsed Requests are kept for reuse; a host asked this many different expressions starts over.
 constexpr std::size_t kParsedLimit = 20000;
+
+template <class S>
+bool All(const std::vector<mb::Statement>& statements) {
+  return std::all_of(statements.begin(), statements.end(),
+                     [](const mb::Statement& s) { return std::holds_alternative<S>(s.body); });
+}
+
+// One Execute runs one statement: text after a complete statement is an error, so two statements
+// run together by a missing separator never pass for one. Only a declaration may go on with more
+// of its kind ("Dim a as Integer Dim b as String"), as the host takes it.
+std::vector<mb::Statement> OneStatement(std::string_view text) {
+  std::vector<mb::Statement> statements = mb::ParseStatements(text);
+  if (statements.size() > 1 && !All<mb::DimStmt>(statements) && !All<mb::UnDimStmt>(statements)) {
+    throw mb::HostError("Syntax error in statement \"" + statements[0].text + "\": unexpected \"" +
+                        statements[1].text + "\" after the statement");
+  }
+  return statements;
+}
 }  // namespace
 
 MapInfoHost::MapInfoHost() = default;
@@ -51,7 +71,7 @@ mb::Value MapInfoHost::Evaluate(std::string_view expression) {
 
 MapInfoHost::Outcome MapInfoHost::Run(std::string_view statements) {
   try {
-    for (const auto& statement : mb::ParseStatements(statements))
+    for (const auto& statement : OneStatement(statements))
       mb::RunStatement(workspace_, statement);
     return {};
   } catch (const std::exception& e) {

@@ -1,6 +1,6 @@
 // The simulated MapInfo Professional: a MapBasic interpreter over in-memory tables that serves
 // DDE service "MapInfo", topic "System". A Request's item is an expression and the answer its text
-// form (value.h); an Execute runs statements. Tests and the demo build its tables and look into
+// form (value.h); an Execute runs one statement. Tests and the demo build its tables and look into
 // its state directly.
 //
 // A Request whose expression cannot be evaluated (bad syntax, an unknown table, column, window or
@@ -34,7 +34,7 @@ class MapInfoHost : public DdeServer {
   // Serves "MapInfo"/"System" on the network; gives the server id.
   int Attach(DdeNetwork& network);
 
-  // DdeServer. Execute: true when every statement ran. Request: the answer, or no data.
+  // DdeServer. Execute: true when the statement ran. Request: the answer, or no data.
   bool Execute(const std::string& statements) override;
   std::optional<std::string> Request(const std::string& expression) override;
 
@@ -42,7 +42,8 @@ class MapInfoHost : public DdeServer {
     bool ok = true;
     std::string error;  // MapInfo's error text when not ok
   };
-  // Runs one or more statements in order, stopping at the first that fails. Never throws.
+  // Runs one statement; text after it is an error, except more declarations after a Dim or an
+  // UnDim, which run in order up to the first that fails. Never throws.
   Outcome Run(std::string_view statements);
   // An expression's value; throws mb::HostError.
   mb::Value Evaluate(std::string_view expression);

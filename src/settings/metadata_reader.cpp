@@ -1,9 +1,13 @@
 // Reading a table's rows back from its metadata, checking each against the table, and preparing
 // the selection that holds the values of the expression rows.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "host/error_reporting.h"
 #include "host/errors.h"
 #include "host/temporary_table.h"
 #include "settings/metadata.h"
@@ -16,11 +20,20 @@ using namespace metadata;
 
 namespace {
 
+// A column number as a row keeps it; a host that answers nonsense gets no wrap-around.
+std::int16_t ToColumnNumber(long long n) {
+  return static_cast<std::int16_t>(std::clamp<long long>(n, 0, INT16_MAX));
+}
+
 class Reader {
  public:
   Reader(const TMapInfo& link, std::string_view table, int rowId, TViewLines& lines,
          bool diagnostics)
-      : link_(link), table_(table), rowId_(rowId), lines_(lines), diagnostics_(diagnostics) {}
+      : link_(link),
+        table_(text::Trim(table)),
+        rowId_(rowId),
+        lines_(lines),
+        diagnostics_(diagnostics) {}
 
   void ReadStoredRows();
   // Numbers and types of the expression rows; gives the selection with their values, if any.
@@ -38,12 +51,21 @@ class Reader {
   std::string ColumnInfo(std::string_view table, std::string_view column, int code) const {
     return Cat("ColumnInfo(\"", table, "\",\"", column, "\",", std::to_string(code), ")");
   }
+  // A stored count no further than `limit`; with diagnostics, a longer one is reported.
+  int Bounded(int count, int limit, std::string_view what) const;
 
   bool ReadRow(int n, TViewLine& d) const;
   void ReadLookup(int n, TViewLine& d) const;
   void IncompleteLookup(TViewLine& d, std::string_view what) const;
   void ReadStaticList(int n, TViewLine& d) const;
+  // The output list holds copies: a row read here owns no control.
+  void Append(const TViewLine& d) { lines_.push_back(d); }
 
+  // Selects of the expressions are probes: the host shows no error for them.
+  bool Probe(const std::string& select) const {
+    PrintErrorsOff quiet;
+    return link_.ExecuteMapBasic(select);
+  }
   std::string SelectExpressions(const std::string& list, const std::string& into) const {
     return Cat("Select ", list, " from \"", table_, "\" where RowId=", std::to_string(rowId_),
                " into \"", into, "\" noselect");
@@ -58,7 +80,7 @@ class Reader {
   void RemoveExpressionRows(const std::vector<bool>& remove);
 
   const TMapInfo& link_;
-  std::string_view table_;
+  std::string table_;
   int rowId_;
   TViewLines& lines_;
   bool diagnostics_;
@@ -66,6 +88,15 @@ class Reader {
   std::vector<std::size_t> expressionRows_;
   std::string expressionList_;
 };
+
+int Reader::Bounded(int count, int limit, std::string_view what) const {
+  if (count <= limit) return count;
+  if (diagnostics_) {
+    Print(Cat(what, " (", std::to_string(count), ") больше "_cp, std::to_string(limit),
+              ": прочитаны первые "_cp, std::to_string(limit)));
+  }
+  return limit;
+}
 
 bool Reader::ReadRow(int n, TViewLine& d) const {
   d.FieldType = static_cast<FieldKind>(Int(n, keys::Type));
@@ -85,18 +116,16 @@ bool Reader::ReadRow(int n, TViewLine& d) const {
   if (d.Column.empty()) {
     d.Expression = std::string(text::Trim(Text(n, keys::Expression)));
     valid = !d.Expression.empty();
+  } else if (const int number = link_.RequestInt(ColumnInfo(table_, d.Column, 2)); number <= 0) {
+    // The column is gone from the table: its name may still be a valid expression.
+    d.Expression = std::move(d.Column);
+    d.Column.clear();
+    valid = true;
   } else {
-    d.ColumnNumber = static_cast<std::int16_t>(link_.RequestInt(ColumnInfo(table_, d.Column, 2)));
-    if (d.ColumnNumber <= 0) {
-      // The column is gone from the table: its name may still be a valid expression.
-      d.Expression = std::move(d.Column);
-      d.Column.clear();
-      valid = true;
-    } else {
-      d.ColumnType = static_cast<std::uint8_t>(link_.RequestInt(ColumnInfo(table_, d.Column, 3)));
-      valid = d.ColumnType != 0;
-      if (!valid) d.Column.clear();
-    }
+    d.ColumnNumber = ToColumnNumber(number);
+    d.ColumnType = static_cast<std::uint8_t>(link_.RequestInt(ColumnInfo(table_, d.Column, 3)));
+    valid = d.ColumnType != 0;
+    if (!valid) d.Column.clear();
   }
   d.CustomDateFormat = Text(n, keys::CustomDateFormat);
   if (d.CustomDateFormat.empty())
@@ -118,7 +147,7 @@ bool Reader::ReadRow(int n, TViewLine& d) const {
 
 void Reader::ReadLookup(int n, TViewLine& d) const {
   d.ValuesTable = std::string(text::Trim(Text(n, keys::ValuesTable)));
-  if (d.ValuesTable == ThisTable) d.ValuesTable = std::string(text::Trim(table_));
+  if (d.ValuesTable == ThisTable) d.ValuesTable = table_;
   if (d.ValuesTable.empty()) {
     IncompleteLookup(d,
                      "не определено имя таблицы, из которой будут извлекаться подстанавливаемые "
@@ -149,35 +178,37 @@ void Reader::IncompleteLookup(TViewLine& d, std::string_view what) const {
 }
 
 void Reader::ReadStaticList(int n, TViewLine& d) const {
-  const int count = Int(n, keys::Values);
+  const int count =
+      Bounded(Int(n, keys::Values), MaxListValues, Cat("Число значений поля '"_cp, d.Caption, "'"));
   for (int k = 1; k <= count; ++k) {
     d.Values.push_back({Text(n, PairKey(k, keys::Viewed)), Text(n, PairKey(k, keys::Saved))});
   }
 }
 
 void Reader::ReadStoredRows() {
-  const int count = link_.RequestInt(GetKeyExpression(table_, Root));
+  const int count = Bounded(link_.RequestInt(GetKeyExpression(table_, Root)), MaxRows,
+                            Cat("Число полей таблицы '"_cp, table_, "'"));
   for (int n = 1; n <= count; ++n) {
     TViewLine d;
     const bool valid = ReadRow(n, d);
     if (!valid && !diagnostics_) continue;
     if (valid && d.Column.empty() && !d.Expression.empty()) {
-      d.ColumnNumber = static_cast<std::int16_t>(expressionRows_.size() + 1);
+      d.ColumnNumber = ToColumnNumber(expressionRows_.size() + 1);
       expressionRows_.push_back(lines_.size());
       if (!expressionList_.empty()) expressionList_ += ',';
       expressionList_ += d.Expression;
     }
-    lines_.push_back(std::move(d));
+    Append(d);
   }
 }
 
 std::optional<int> Reader::MeasureExpression(const std::string& expression,
                                              const std::string& x) const {
-  if (!link_.ExecuteMapBasic(SelectNoRow(expression, x))) return std::nullopt;
+  if (!Probe(SelectNoRow(expression, x))) return std::nullopt;
   TemporaryTable measured(link_, x);
   const int columns = link_.RequestInt(Cat("TableInfo(", x, ",", "4", ")"));
   measured.Close();
-  return columns;
+  return std::clamp(columns, 0, static_cast<int>(INT16_MAX));
 }
 
 void Reader::ReadExpressionTypes(const std::string& selection) {
@@ -205,14 +236,14 @@ std::string Reader::NumberExpressionRows() {
   if (expressionRows_.empty()) return {};
   const int count = static_cast<int>(expressionRows_.size());
   TemporaryTable selection(link_, link_.SelCustomTemp("SelValues"));
-  if (link_.ExecuteMapBasic(SelectExpressions(expressionList_, selection.Name()))) {
+  if (Probe(SelectExpressions(expressionList_, selection.Name()))) {
     if (link_.RequestInt(Cat("TableInfo(", selection.Name(), ",", "8", ")")) != count) {
       // One expression may yield several columns (a "*", a list): shift the later ones.
       const std::string x = link_.SelCustomTemp("SelColsExpr");
       int offset = 0;
       for (std::size_t at : expressionRows_) {
         TViewLine& d = lines_[at];
-        d.ColumnNumber = static_cast<std::int16_t>(d.ColumnNumber + offset);
+        d.ColumnNumber = ToColumnNumber(d.ColumnNumber + offset);
         if (auto columns = MeasureExpression(d.Expression, x); columns && *columns > 1) {
           offset += *columns - 1;
         }
@@ -231,7 +262,7 @@ std::string Reader::NumberExpressionRows() {
   for (std::size_t e = 0; e < expressionRows_.size(); ++e) {
     TViewLine& d = lines_[expressionRows_[e]];
     if (auto columns = MeasureExpression(d.Expression, x)) {
-      d.ColumnNumber = static_cast<std::int16_t>(++numbered);
+      d.ColumnNumber = ToColumnNumber(++numbered);
       if (!expressionList_.empty()) expressionList_ += ',';
       expressionList_ += d.Expression;
       if (*columns > 1) numbered += *columns - 1;
@@ -245,7 +276,7 @@ std::string Reader::NumberExpressionRows() {
   if (diagnostics_ || expressionList_.empty()) return {};
 
   TemporaryTable retry(link_, link_.SelCustomTemp("SelValues"));
-  if (link_.ExecuteMapBasic(SelectExpressions(expressionList_, retry.Name()))) {
+  if (Probe(SelectExpressions(expressionList_, retry.Name()))) {
     ReadExpressionTypes(retry.Name());
     return retry.Release();
   }
@@ -256,7 +287,7 @@ std::string Reader::NumberExpressionRows() {
 }
 
 bool Reader::ReadDefaultRows() {
-  const int columns = link_.RequestInt(Cat("Tableinfo(", table_, ",", "4", ")"));
+  const int columns = std::min(link_.RequestInt(Cat("Tableinfo(", table_, ",", "4", ")")), MaxRows);
   if (columns <= 0) return false;
   for (int k = 1; k <= columns; ++k) {
     const std::string col = "COL" + std::to_string(k);
@@ -266,10 +297,10 @@ bool Reader::ReadDefaultRows() {
     TViewLine d;
     d.Column = link_.RequestText(info(1));
     d.Caption = d.Column;
-    d.ColumnNumber = static_cast<std::int16_t>(k);
+    d.ColumnNumber = ToColumnNumber(k);
     d.ColumnType = static_cast<std::uint8_t>(link_.RequestInt(info(3)));
     d.Enabled = link_.RequestInt(Cat("format$(", info(7), ",\"0\")")) != 0;
-    lines_.push_back(std::move(d));
+    Append(d);
   }
   return true;
 }

@@ -13,6 +13,15 @@ inline constexpr std::string_view Root = "\\Ornil";
 // The marker stored instead of the values table's name when a lookup reads the table itself.
 inline constexpr std::string_view ThisTable = "#ThisTable";
 
+// Each stored row and pair costs the host's thread a few DDE requests, so a damaged count must not
+// send millions of them. A table's window has at most MaxRows rows and a constant list at most
+// MaxListValues pairs: the writer refuses a longer list before it sends anything (the stored
+// configuration stays as it was), and the reader reads no further than these, printing a line in
+// the host's message window when diagnostics are on. The window of a table without settings, one
+// row per column, stops at MaxRows as well.
+inline constexpr int MaxRows = 1000;
+inline constexpr int MaxListValues = 1000;
+
 namespace keys {
 inline const std::string Type = "\\тип"_cp;
 inline const std::string Caption = "\\заголовок"_cp;

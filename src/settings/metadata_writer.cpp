@@ -16,21 +16,49 @@ class Writer {
  public:
   Writer(const TMapInfo& link, std::string table) : link_(link), table_(std::move(table)) {}
 
+  // Refuses, before anything is sent, a list the reader would not read back whole.
+  void CheckLimits(std::span<const TViewLine* const> fields) const;
+
   void Drop() const { link_.ExecuteMapBasic(DropStatement(table_)); }
   void Number(std::string_view key, long value,
               FormatSpelling spelling = FormatSpelling::Upper) const {
-    link_.ExecuteMapBasic(NumberSetting(table_, key, value, spelling));
+    Write(NumberSetting(table_, key, value, spelling));
   }
   void Text(std::string_view key, std::string_view value) const {
-    link_.ExecuteMapBasic(TextSetting(table_, key, value));
+    Write(TextSetting(table_, key, value));
   }
 
   void Row(int n, const TViewLine& d, const std::string& lowerTable) const;
 
  private:
+  // A setting the host refused ends the save: the count is written last, so what was written so
+  // far reads back as no configuration rather than as a shorter one.
+  void Write(const std::string& statement) const {
+    if (!link_.ExecuteMapBasic(statement)) {
+      throw OrnilError(Cat("Настройки таблицы '"_cp, table_,
+                           "' не сохранены: MapInfo не выполнил команду записи метаданных."_cp));
+    }
+  }
+  [[noreturn]] void TooMany(std::string_view what) const {
+    throw OrnilError(Cat(what, ": настройки таблицы '"_cp, table_, "' не сохранены."_cp));
+  }
+
   const TMapInfo& link_;
   std::string table_;
 };
+
+void Writer::CheckLimits(std::span<const TViewLine* const> fields) const {
+  if (fields.size() > static_cast<std::size_t>(MaxRows)) {
+    TooMany(Cat("Полей больше "_cp, std::to_string(MaxRows)));
+  }
+  for (const TViewLine* d : fields) {
+    if (d != nullptr && d->FieldType == StaticList &&
+        d->Values.size() > static_cast<std::size_t>(MaxListValues)) {
+      TooMany(
+          Cat("У поля '"_cp, d->Caption, "' значений больше "_cp, std::to_string(MaxListValues)));
+    }
+  }
+}
 
 void Writer::Row(int n, const TViewLine& d, const std::string& lowerTable) const {
   const std::string p = RowKey(n);
@@ -84,11 +112,13 @@ bool ToSaveParametersOfAttributes(const TMapInfo& link, std::string_view table,
     const std::string trimmed(text::Trim(table));
     const std::string lowerTable = text::Lower(trimmed);
     const Writer writer(link, trimmed);
+    writer.CheckLimits(fields);
     writer.Drop();
-    writer.Number(Root, static_cast<long>(fields.size()), FormatSpelling::Lower);
     for (std::size_t i = 0; i < fields.size(); ++i) {
       if (fields[i] != nullptr) writer.Row(static_cast<int>(i + 1), *fields[i], lowerTable);
     }
+    // Last, so that only a complete configuration has a count to be read by.
+    writer.Number(Root, static_cast<long>(fields.size()), FormatSpelling::Lower);
     return true;
   });
 }

@@ -11,9 +11,11 @@ TViewLine::TViewLine(const TViewLine& other)
     : TViewLineSettings(other), OwnsControl(false), control_(other.control_) {}
 
 TViewLine& TViewLine::operator=(const TViewLine& other) {
-  if (this != &other) {
+  if (this == &other) return *this;
+  TViewLineSettings::operator=(other);
+  // A copy of this very row refers to the control this row owns: keep both.
+  if (other.control_ != control_) {
     DestroyOwnedControl();
-    TViewLineSettings::operator=(other);
     control_ = other.control_;
     OwnsControl = false;
   }
@@ -26,11 +28,16 @@ TViewLine::TViewLine(TViewLine&& other) noexcept
       control_(std::exchange(other.control_, nullptr)) {}
 
 TViewLine& TViewLine::operator=(TViewLine&& other) noexcept {
-  if (this != &other) {
+  if (this == &other) return *this;
+  TViewLineSettings::operator=(std::move(other));
+  const bool otherOwns = std::exchange(other.OwnsControl, false);
+  ui::TOwnedObject* control = std::exchange(other.control_, nullptr);
+  if (control != control_) {
     DestroyOwnedControl();
-    TViewLineSettings::operator=(std::move(other));
-    OwnsControl = std::exchange(other.OwnsControl, false);
-    control_ = std::exchange(other.control_, nullptr);
+    control_ = control;
+    OwnsControl = otherOwns;
+  } else {
+    OwnsControl = OwnsControl || otherOwns;
   }
   return *this;
 }
@@ -45,7 +52,7 @@ void TViewLine::Clear() {
 }
 
 void TViewLine::SetControl(ui::TOwnedObject* control, bool owns) {
-  DestroyOwnedControl();
+  if (control != control_) DestroyOwnedControl();
   control_ = control;
   OwnsControl = owns;
 }

@@ -66,8 +66,9 @@ struct TViewLineSettings {
 };
 
 // One row of the info window. A copy refers to the original's control but never owns it, so a
-// control is destroyed exactly once, by the descriptor the info window gave it to. Moving hands
-// the ownership over.
+// control is destroyed exactly once: by the descriptor that was asked to own it, or by whoever
+// else owns it (the info window owns its controls; its rows only refer to them). Moving hands the
+// ownership over.
 class TViewLine : public TViewLineSettings {
  public:
   TViewLine() = default;
@@ -80,8 +81,9 @@ class TViewLine : public TViewLineSettings {
   // Empties every setting and fact; destroys the control when this descriptor owns it.
   void Clear();
 
-  // Gives the descriptor a control; it is destroyed with the descriptor when `owns` is true.
-  void SetControl(ui::TOwnedObject* control, bool owns = true);
+  // Gives the descriptor a control to refer to; it is destroyed with the descriptor only when
+  // `owns` is true.
+  void SetControl(ui::TOwnedObject* control, bool owns = false);
   ui::TOwnedObject* Control() const { return control_; }
 
   const TViewLineSettings& Settings() const { return *this; }

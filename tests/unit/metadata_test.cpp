@@ -8,7 +8,7 @@
 #include "platform/ddeml_codes.h"
 #include "settings/metadata.h"
 #include "sim/data/sample_tables.h"
-#include "support/host_world.h"
+#include "support/metadata_fixture.h"
 #include "text/cp1251.h"
 
 namespace ornil {
@@ -22,96 +22,9 @@ std::string U(const std::string& cp1251) {
   return text::ToUtf8(cp1251);
 }
 
-TViewLine DividerRow(const char* caption, bool viewed, std::uint8_t justify = 0) {
-  TViewLine d;
-  d.FieldType = FieldKind::Divider;
-  d.Caption = caption;
-  d.CaptionViewed = viewed;
-  d.CaptionJustify = justify;
-  return d;
-}
-
-TViewLine ColumnRow(const char* caption, const char* column, bool enabled,
-                    FieldKind kind = Editable) {
-  TViewLine d;
-  d.FieldType = kind;
-  d.Caption = caption;
-  d.Column = column;
-  d.Enabled = enabled;
-  return d;
-}
-
-class Metadata : public ::testing::Test {
- protected:
-  bool Save(const std::vector<const TViewLine*>& fields, std::string_view table = kParcels) {
-    return ToSaveParametersOfAttributes(link, table, fields);
-  }
-  bool Save(const TViewLines& lines, std::string_view table = kParcels) {
-    std::vector<const TViewLine*> fields;
-    for (const auto& line : lines)
-      fields.push_back(&line);
-    return Save(fields, table);
-  }
-  TViewLines Read(bool diagnostics, int rowId = 0, std::string_view table = kParcels) {
-    TViewLines lines;
-    selection.clear();
-    ToTakeParametersOfAttributes(link, table, rowId, lines, selection, diagnostics);
-    return lines;
-  }
-  // Stored keys (UTF-8) and values (as stored).
-  std::map<std::string, std::string> Stored(const char* table = kParcels) {
-    std::map<std::string, std::string> out;
-    for (const auto& [key, value] : w.host.TableNamed(table).Meta().Entries()) {
-      out[U(key)] = value;
-    }
-    return out;
-  }
-  std::set<std::string> OpenTables() {
-    const auto names = w.host.Workspace().TableNames();
-    return {names.begin(), names.end()};
-  }
-  std::vector<std::string> Messages() {
-    std::vector<std::string> out;
-    for (const auto& m : w.host.Messages())
-      out.push_back(U(m));
-    return out;
-  }
-
-  testing::HostWorld w;
-  TMapInfo link = w.Link();
-  std::string selection;
-};
-
-// One row of every kind, each with every setting its kind stores.
-TViewLines EveryKind() {
-  TViewLines lines;
-  lines.push_back(DividerRow("Участок"_cp, true, 2));
-  lines.push_back(DividerRow("", false));
-  lines.push_back(ColumnRow("Номер"_cp, "Номер"_cp, true));
-  TViewLine date = ColumnRow("Дата"_cp, "Дата_регистрации"_cp, true);
-  date.ColumnType = ColumnTypes::Date;
-  date.CustomDateFormat = "dd MMMM yyyy";
-  lines.push_back(date);
-  date.CustomDateFormat.clear();
-  date.DateFormat = 1;
-  date.Enabled = false;
-  lines.push_back(date);
-  TViewLine owner = ColumnRow("Владелец"_cp, "Владелец"_cp, true, TableLookup);
-  owner.ValuesTable = kOwners;
-  owner.IdentifierExpression = "Id";
-  owner.ValueExpression = "ФИО"_cp;
-  owner.ViewedExpression = "ФИО+\" (\"+Телефон+\")\""_cp;
-  owner.AdditionalCondition = "Id > 1";
-  owner.FullValuesList = true;
-  lines.push_back(owner);
-  TViewLine floors = ColumnRow("Этажность"_cp, "Этажность"_cp, true, StaticList);
-  floors.Values = {{"один"_cp, "1"}, {"два"_cp, "2"}, {"много"_cp, "9"}};
-  lines.push_back(floors);
-  TViewLine area = ColumnRow("Двойная площадь"_cp, "", false);
-  area.Expression = "Площадь*2"_cp;
-  lines.push_back(area);
-  return lines;
-}
+using testing::ColumnRow;
+using testing::EveryKind;
+using Metadata = testing::MetadataTest;
 
 TEST_F(Metadata, EveryKindSurvivesSaveAndReadBackWithOnlyItsOwnKeys) {
   const TViewLines saved = EveryKind();
@@ -182,6 +95,8 @@ TEST_F(Metadata, EveryKindSurvivesSaveAndReadBackWithOnlyItsOwnKeys) {
       if (i == 6) expected.ColumnNumber = 4, expected.ColumnType = ColumnTypes::SmallInt;
       if (i == 7) expected.ColumnNumber = 1, expected.ColumnType = ColumnTypes::Float;
       EXPECT_EQ(read[i].Settings(), expected.Settings()) << "row " << i + 1;
+      // The info window owns the controls it gives its rows.
+      EXPECT_FALSE(read[i].OwnsControl) << "row " << i + 1;
     }
     EXPECT_TRUE(Messages().empty());
   }
@@ -348,6 +263,7 @@ TEST_F(Metadata, ATableWithoutConfigurationShowsOneRowPerColumn) {
     EXPECT_EQ(row.ColumnType, table.ColumnAt(k).type);
     EXPECT_EQ(row.FieldType, Editable);
     EXPECT_TRUE(row.Enabled) << U(row.Column);
+    EXPECT_FALSE(row.OwnsControl);
   }
   EXPECT_TRUE(Stored().empty());
 

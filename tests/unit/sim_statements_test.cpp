@@ -222,9 +222,28 @@ TEST_F(Statements, AnUnknownStatementNamesItself) {
 TEST_F(Statements, AFailureStopsTheRestOfTheText) {
   Error("Dim a as Integer Frobnicate Dim b as Integer");
   EXPECT_EQ(Ask("a"), std::nullopt) << "the whole text is parsed first";
-  Error("Dim a as Integer UnDim nothing Dim b as Integer");
+  Run("Dim b as Integer");
+  Error("Dim a as Integer Dim b as String Dim c as Integer");
   EXPECT_EQ(Text("a"), "0");
-  EXPECT_EQ(Ask("b"), std::nullopt);
+  EXPECT_EQ(Ask("c"), std::nullopt);
+}
+
+// Two statements run together, as a missing separator in the library would send them, are no
+// statement at all: nothing of them runs.
+TEST_F(Statements, OneExecuteRunsOneStatement) {
+  const std::string error = Error(
+      "Metadata Table \"Parcels\" SetKey \"\\a\" To \"1\" "
+      "Metadata Table \"Parcels\" SetKey \"\\b\" To \"2\"");
+  EXPECT_NE(error.find("after the statement"), std::string::npos) << error;
+  EXPECT_EQ(host.TableNamed("Parcels").Meta().Size(), 0u);
+  Error("Select * from Parcels into Q noselect Close Table Q");
+  EXPECT_EQ(host.FindTable("Q"), nullptr);
+  Error("Dim x as Integer Close Table Parcels");
+  EXPECT_EQ(Ask("x"), std::nullopt);
+  Error("UnDim x Dim y as Integer");
+  Run("Dim x as Integer Dim y as String");
+  Run("UnDim x UnDim y");
+  EXPECT_EQ(Ask("y"), std::nullopt);
 }
 
 TEST_F(Statements, AnEmptyStatementDoesNothing) {

@@ -91,7 +91,8 @@ TEST_F(Tables, FetchMovesTheCursorAndStopsAtTheEnds) {
   EXPECT_EQ(Text("Parcels.Id"), "5");
   Run("Fetch Prev From Parcels");
   EXPECT_EQ(Text("Parcels.Id"), "4");
-  Run("Fetch Next From Parcels Fetch Next From Parcels");
+  Run("Fetch Next From Parcels");
+  Run("Fetch Next From Parcels");
   EXPECT_EQ(Text("EOT(Parcels)"), "T");
   EXPECT_EQ(Ask("Parcels.Id"), std::nullopt);
   Run("Fetch First From \"Parcels\"");

@@ -32,7 +32,7 @@ TEST(TViewLine, ClearEmptiesEverythingAndDestroysTheOwnedControlOnce) {
   d.FieldType = StaticList;
   d.Values = {{"a", "1"}};
   d.ColumnWidth = 10;
-  d.SetControl(new CountedControl(destroyed));
+  d.SetControl(new CountedControl(destroyed), true);
   d.Clear();
   EXPECT_EQ(destroyed, 1);
   EXPECT_EQ(d.Control(), nullptr);
@@ -48,7 +48,7 @@ TEST(TViewLine, CopiesReferToTheControlWithoutOwningIt) {
   {
     TViewLine owner;
     owner.Caption = "x";
-    owner.SetControl(control);
+    owner.SetControl(control, true);
     {
       TViewLine copy(owner);
       EXPECT_EQ(copy.Control(), control);
@@ -66,13 +66,14 @@ TEST(TViewLine, CopiesReferToTheControlWithoutOwningIt) {
 TEST(TViewLine, AssignmentDestroysTheTargetsOwnControlFirst) {
   int sourceDestroyed = 0, targetDestroyed = 0;
   TViewLine source, target;
-  source.SetControl(new CountedControl(sourceDestroyed));
-  target.SetControl(new CountedControl(targetDestroyed));
+  source.SetControl(new CountedControl(sourceDestroyed), true);
+  target.SetControl(new CountedControl(targetDestroyed), true);
   target = source;
   EXPECT_EQ(targetDestroyed, 1);
   EXPECT_EQ(target.Control(), source.Control());
   EXPECT_FALSE(target.OwnsControl);
-  target = target;
+  const TViewLine& itself = target;
+  target = itself;
   EXPECT_EQ(sourceDestroyed, 0);
 }
 
@@ -82,7 +83,7 @@ TEST(TViewLine, ListsThatGrowKeepEachControlAliveAndDestroyItOnce) {
     TViewLines lines;
     for (int i = 0; i < 50; ++i) {
       lines.emplace_back();
-      lines.back().SetControl(new CountedControl(destroyed));
+      lines.back().SetControl(new CountedControl(destroyed), true);
     }
     lines.erase(lines.begin() + 10);
     EXPECT_EQ(destroyed, 1);
@@ -90,6 +91,49 @@ TEST(TViewLine, ListsThatGrowKeepEachControlAliveAndDestroyItOnce) {
     EXPECT_EQ(copies[5].Control(), lines[5].Control());
   }
   EXPECT_EQ(destroyed, 50);
+}
+
+TEST(TViewLine, ARowGivenAControlOnlyRefersToItUnlessAskedToOwnIt) {
+  int destroyed = 0;
+  CountedControl owned(destroyed);  // owned by someone else, as the info window owns its controls
+  {
+    TViewLine d;
+    d.SetControl(&owned);
+    EXPECT_FALSE(d.OwnsControl);
+    d.Clear();
+    d.SetControl(&owned);
+  }
+  EXPECT_EQ(destroyed, 0);
+}
+
+// A copy refers to its original's control; handing it back to the original must neither destroy
+// the control nor leave the original without an owner for it.
+TEST(TViewLine, AssigningACopyBackToItsOwnerKeepsTheControlAliveAndOwnedOnce) {
+  int destroyed = 0;
+  auto* control = new CountedControl(destroyed);
+  {
+    TViewLine owner;
+    owner.SetControl(control, true);
+    TViewLine copy(owner);
+    copy.Caption = "edited";
+    owner = copy;
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_EQ(owner.Caption, "edited");
+    EXPECT_EQ(owner.Control(), control);
+    EXPECT_TRUE(owner.OwnsControl);
+
+    owner = TViewLine(owner);
+    owner.SetControl(control, true);
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_TRUE(owner.OwnsControl);
+
+    TViewLine moved(owner);
+    TViewLine keeper(std::move(owner));
+    keeper = std::move(moved);
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_TRUE(keeper.OwnsControl);
+  }
+  EXPECT_EQ(destroyed, 1);
 }
 
 }  // namespace
