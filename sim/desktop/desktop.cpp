@@ -82,7 +82,8 @@ SimDesktop::Handle SimDesktop::CreateWindow(const ui::headless::NewWindow& reque
   w.frame = request.frame;
   w.enabled = (request.style & ui::ws::Disabled) == 0;
   w.visible = (request.style & ui::ws::Visible) != 0;
-  if (request.procedure) w.procedure = std::make_shared<platform::WindowProcedure>(request.procedure);
+  if (request.procedure)
+    w.procedure = std::make_shared<platform::WindowProcedure>(request.procedure);
   w.order = nextOrder_++;
   windows_[handle] = std::move(w);
   return handle;
@@ -164,7 +165,15 @@ ui::Rect SimDesktop::Frame(Handle window) {
 SimDesktop::Handle SimDesktop::GetParent(Handle window) {
   Window* w = Find(window);
   if (w == nullptr) return 0;
-  return w->parent != 0 ? w->parent : w->owner;
+  if (w->style & ui::ws::Child) return w->parent;
+  // A top-level window: the owner, for pop-ups only.
+  return (w->style & ui::ws::Popup) ? w->owner : 0;
+}
+
+bool SimDesktop::IsDescendant(Handle window, Handle ancestor) {
+  for (Window* w = Find(window); w != nullptr && w->parent != 0; w = Find(w->parent))
+    if (w->parent == ancestor) return true;
+  return false;
 }
 
 SimDesktop::Handle SimDesktop::TopLevelOf(Handle window) {
@@ -181,6 +190,11 @@ bool SimDesktop::EnableWindow(Handle window, bool enable) {
   const bool wasDisabled = !w->enabled;
   if (w->enabled != enable) {
     w->enabled = enable;
+    if (!enable) {
+      // A disabled window keeps neither the focus nor the mouse.
+      if (focus_ == window) SetFocus(0);
+      if (capture_ != 0 && (capture_ == window || IsDescendant(capture_, window))) capture_ = 0;
+    }
     Send(window, wm::Enable, enable ? 1 : 0, 0);
   }
   return wasDisabled;
@@ -201,11 +215,16 @@ void SimDesktop::ShowWindow(Handle window, bool show) {
   Window* w = Find(window);
   if (w == nullptr || w->visible == show) return;
   w->visible = show;
+  const Handle parent = (w->style & ui::ws::Child) ? w->parent : 0;
   Send(window, wm::ShowWindow, show ? 1 : 0, 0);
-  if (!show && active_ == window) {
+  if (show) return;
+  if (active_ == window) {
     active_ = 0;
     Send(window, wm::Activate, 0, 0);
   }
+  // The focus in a window that is hidden goes back to its parent.
+  if (focus_ != 0 && (focus_ == window || IsDescendant(focus_, window)))
+    SetFocus(Find(parent) != nullptr ? parent : 0);
 }
 
 SimDesktop::Handle SimDesktop::SetActiveWindow(Handle window) {
@@ -389,11 +408,41 @@ void SimDesktop::DeliverInput(platform::MessageRecord message) {
 }
 
 void SimDesktop::PumpPosted() {
-  while (!posted_.empty()) {
-    const platform::MessageRecord message = posted_.front();
-    posted_.pop_front();
-    DeliverInput(message);
+  platform::QueuedMessage message;
+  std::deque<int> quits;
+  while (PeekMessageRemove(message)) {
+    // The end of the thread's message loop is not ours to act on: hand it back afterwards.
+    if (message.message == platform::WM_QUIT_MESSAGE) {
+      quits.push_back(static_cast<int>(message.wParam));
+      continue;
+    }
+    DispatchMessage(message);
   }
+  for (int code : quits)
+    PostQuitMessage(code);
+}
+
+bool SimDesktop::PeekMessageRemove(platform::QueuedMessage& message) {
+  if (posted_.empty()) {
+    if (quits_.empty()) return false;
+    message = {0, platform::WM_QUIT_MESSAGE, static_cast<std::uintptr_t>(quits_.front()), 0};
+    quits_.pop_front();
+    return true;
+  }
+  platform::MessageRecord record = posted_.front();
+  posted_.pop_front();
+  RunHooks(HookKind::GetMsg, 0, 1, reinterpret_cast<std::intptr_t>(&record));
+  message = {record.window, record.message, record.wParam, record.lParam};
+  return true;
+}
+
+void SimDesktop::DispatchMessage(const platform::QueuedMessage& message) {
+  if (message.window == 0 || message.message == wm::Null) return;
+  CallProcedure(message.window, message.message, message.wParam, message.lParam);
+}
+
+void SimDesktop::PostQuitMessage(int exitCode) {
+  quits_.push_back(exitCode);
 }
 
 bool SimDesktop::DialogMessage(Handle, void*) {

@@ -1,7 +1,9 @@
 // The simulated desktop: one window manager for the host's windows and the headless toolkit's
-// controls. Handles, parents and owners, enabled/visible/active state, focus, window procedures
-// that can be taken over, thread hooks (sending a message runs the call-window-procedure hooks,
-// enabling a window among them), posted messages, the cursor and the work area.
+// controls. Handles, parents and owners, enabled/visible/active state, focus (which leaves a
+// window as it is hidden or disabled), window procedures that can be taken over, thread hooks
+// (sending a message runs the call-window-procedure hooks, enabling a window among them), the
+// thread's one message queue (retrieving a message runs the get-message hooks), the cursor and
+// the work area.
 #pragma once
 
 #include <cstdint>
@@ -14,11 +16,14 @@
 #include <vector>
 
 #include "platform/hooks.h"
+#include "platform/system.h"
 #include "ui/headless/desktop_link.h"
 
 namespace ornil::sim {
 
-class SimDesktop : public ui::headless::DesktopLink, public platform::Hooks {
+class SimDesktop : public ui::headless::DesktopLink,
+                   public platform::Hooks,
+                   public platform::MessageQueue {
  public:
   using Handle = platform::WindowHandle;
 
@@ -92,6 +97,13 @@ class SimDesktop : public ui::headless::DesktopLink, public platform::Hooks {
   void DeliverInput(platform::MessageRecord message) override;
   void PumpPosted() override;
 
+  // platform::MessageQueue: the queue Post fills. Thread messages (window 0) are retrieved but
+  // not dispatched; WM_QUIT comes when nothing else is waiting.
+  bool PeekMessageRemove(platform::QueuedMessage& message) override;
+  void TranslateMessage(const platform::QueuedMessage&) override {}
+  void DispatchMessage(const platform::QueuedMessage& message) override;
+  void PostQuitMessage(int exitCode) override;
+
   // platform::Hooks
   platform::HookHandle SetHook(platform::HookKind kind, platform::HookProcedure procedure,
                                std::uint32_t threadId) override;
@@ -131,6 +143,7 @@ class SimDesktop : public ui::headless::DesktopLink, public platform::Hooks {
                          std::intptr_t lParam);
   platform::ScreenPoint ClientOrigin(Handle window);
   Handle TopLevelOf(Handle window);
+  bool IsDescendant(Handle window, Handle ancestor);
 
   std::map<Handle, Window> windows_;
   Handle nextHandle_ = 0x10010;
@@ -138,6 +151,7 @@ class SimDesktop : public ui::headless::DesktopLink, public platform::Hooks {
   std::vector<Hook> hooks_;  // newest first
   platform::HookHandle nextHook_ = 0x7000;
   std::deque<platform::MessageRecord> posted_;
+  std::deque<int> quits_;  // exit codes of PostQuitMessage, retrieved after everything else
   std::map<Handle, std::vector<std::uint32_t>> watched_;
   Handle active_ = 0;
   Handle focus_ = 0;

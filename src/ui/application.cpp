@@ -21,12 +21,9 @@ Application::Application(Backend& backend) : Component(nullptr), backend_(backen
 }
 
 Application::~Application() {
-  // Forms go first, while the application is still whole for them.
-  while (!Components().empty()) {
-    Component* last = Components().back();
-    if (last->Destroying()) break;
-    last->Free();
-  }
+  // Forms go first, while the application is still whole for them, handled messages or not: the
+  // application cannot wait.
+  FreeComponents();
   g_application = nullptr;
 }
 

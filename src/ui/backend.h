@@ -86,6 +86,9 @@ class Backend {
   virtual std::unique_ptr<Canvas> DeviceCanvas(std::uintptr_t dc) = 0;
   // For measuring only: a canvas on the screen that draws nothing worth keeping.
   virtual std::unique_ptr<Canvas> ScreenCanvas() = 0;
+  // Into the canvas of a child window, what its parent paints under it: the parent's background
+  // and client area, as WM_ERASEBKGND and WM_PRINTCLIENT draw them.
+  virtual void DrawParentBackground(Handle window, Canvas& canvas) = 0;
 
   virtual Size TextExtent(const Font& font, std::string_view text) = 0;
   virtual Color ResolveColor(Color color) = 0;

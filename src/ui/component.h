@@ -1,5 +1,7 @@
 // Components: objects with an owner that frees them. An owner frees what it owns, last made first;
-// a component that goes tells its owner and whoever asked to be told.
+// a component that goes tells its owner and whoever asked to be told. A free asked for while a
+// message of the component (or of a control that goes with it) is being handled waits until that
+// handling returns, so no handler runs on in freed memory.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +32,8 @@ class Component : public TOwnedObject {
   bool Destroying() const { return destroying_; }
 
   // Frees the component: BeforeDestruction runs while the object is whole, then it is destroyed
-  // and its owner forgets it. Use this, not delete.
+  // and its owner forgets it. While it is in use (InUse) the free waits and happens as soon as
+  // it no longer is. Use this, not delete.
   void Free();
 
   // `other` will be told (Notification with removing = true) when this component goes.
@@ -44,6 +47,16 @@ class Component : public TOwnedObject {
   virtual void BeforeDestruction() {}
   // Told when a component it owns is added or removed, and when a component it watches goes.
   virtual void Notification(Component* component, bool removing);
+  // Whether something that goes with this component is handling a message now; by default, one
+  // of the components it owns.
+  virtual bool InUse() const;
+  // Frees at once, in use or not: for owners that are going themselves.
+  void FreeNow();
+  // Frees every owned component now, last made first.
+  void FreeComponents();
+  // Frees the components whose free waited and that are out of use now.
+  static void FreeWaiting();
+  static bool AnyWaiting();
 
  private:
   void Insert(Component* component);
@@ -55,6 +68,7 @@ class Component : public TOwnedObject {
   std::vector<Component*> watchers_;
   std::vector<Component*> watched_;
   bool destroying_ = false;
+  bool freePending_ = false;
 };
 
 // Makes a component owned by `owner`, which frees it; the pointer is for use, not ownership.

@@ -4,10 +4,31 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/hooks.h"
 #include "ui/application.h"
 #include "ui/form.h"
 
 namespace ornil::ui {
+
+// Counts a message of a control as being handled. When the control's last one returns, the frees
+// that waited for it go ahead; nothing may touch the control after that, as it may be one of them.
+class Control::Handling {
+ public:
+  explicit Handling(Control& control) : busy_(control.busy_) { ++busy_; }
+  ~Handling() {
+    if (--busy_ != 0 || !AnyWaiting()) return;
+    try {
+      FreeWaiting();
+    } catch (...) {
+      Application::HandleException(std::current_exception());
+    }
+  }
+  Handling(const Handling&) = delete;
+  Handling& operator=(const Handling&) = delete;
+
+ private:
+  int& busy_;
+};
 
 namespace {
 
@@ -43,7 +64,7 @@ Control::~Control() {
       controls_.pop_back();
       child->parent_ = nullptr;
     } else {
-      child->Free();
+      child->FreeNow();
     }
   }
   if (parent_ != nullptr) {
@@ -161,22 +182,39 @@ void Control::DefaultHandler(Message& message) {
 
 std::intptr_t Control::Perform(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
   Message m{msg, wParam, lParam, 0};
-  if (WindowProc)
-    WindowProc(m);
+  const Handling handling(*this);
+  const std::function<void(Message&)> procedure = WindowProc;
+  if (procedure)
+    procedure(m);
   else
     WndProc(m);
   return m.result;
 }
 
 void Control::Dispatch(Message& message) noexcept {
+  const Handling handling(*this);
   try {
-    if (WindowProc)
-      WindowProc(message);
+    const std::function<void(Message&)> procedure = WindowProc;
+    if (procedure)
+      procedure(message);
     else
       WndProc(message);
   } catch (...) {
     Application::HandleException(std::current_exception());
   }
+}
+
+bool Control::InUse() const {
+  if (busy_ > 0) return true;
+  for (const Control* c : controls_)
+    if (!c->Destroying() && c->InUse()) return true;
+  return Component::InUse();
+}
+
+void Control::WindowDestroyed() {
+  if (handle_ == 0) return;
+  if (auto* app = Application::Instance()) app->Unregister(handle_);
+  handle_ = 0;
 }
 
 // --- messages -----------------------------------------------------------------------------------
@@ -280,12 +318,23 @@ void Control::WndProc(Message& m) {
     case wm::Paint:
       if (customPaint_) {
         auto canvas = GetBackend().BeginPaint(handle_);
-        canvas->SetFont(font_);
-        Paint(*canvas);
+        PaintSelf(*canvas);
         m.result = 0;
         return;
       }
       break;
+    case wm::PrintClient:
+      if (customPaint_) {
+        auto canvas = GetBackend().DeviceCanvas(m.wParam);
+        PaintSelf(*canvas);
+        m.result = 0;
+        return;
+      }
+      break;
+    case wm::NcDestroy:
+      DefaultHandler(m);
+      WindowDestroyed();
+      return;
     case wm::WindowPosChanged:
     case wm::Resize:
       DefaultHandler(m);
@@ -318,9 +367,22 @@ bool Control::DoKeyDown(std::uint16_t& key) {
   }
   KeyDown(key, kShiftNone);
   if (key == 0) return true;
-  if (form != nullptr && (key == vk::Escape || key == vk::Return || key == vk::Tab))
+  if (form != nullptr && (key == vk::Escape || key == vk::Return || key == vk::Tab) &&
+      !WantsDialogKey(key))
     return form->DialogKey(*this, key);
   return false;
+}
+
+bool Control::WantsDialogKey(std::uint16_t key) {
+  // Asked as the dialog manager asks, with the key's message along, so a control can answer for
+  // the key at hand: a dropped-down combo box keeps Esc and Enter to close its list.
+  platform::MessageRecord record;
+  record.window = handle_;
+  record.message = wm::KeyDown;
+  record.wParam = key;
+  record.lParam = 1;
+  const std::intptr_t code = Perform(wm::GetDlgCode, key, reinterpret_cast<std::intptr_t>(&record));
+  return (code & (key == vk::Tab ? dlgc::WantTab : dlgc::WantAllKeys)) != 0;
 }
 
 void Control::KeyPress(char& key) {
@@ -362,6 +424,17 @@ void Control::Resize() {
 void Control::Paint(Canvas& canvas) {
   canvas.FillRect(ClientRect(), color_);
 }
+
+void Control::PaintSelf(Canvas& canvas) {
+  if (parentBackground_ && parent_ != nullptr) GetBackend().DrawParentBackground(handle_, canvas);
+  canvas.SetFont(font_);
+  Paint(canvas);
+}
+
+void Control::SetParentBackground(bool on) {
+  parentBackground_ = on;
+  Invalidate();
+}
 void Control::CommandNotify(std::uint16_t) {}
 void Control::NotifyReceived(NotifyHeader&) {}
 void Control::DrawItem(DrawItemRecord&) {}
@@ -371,6 +444,8 @@ void Control::EnabledChanged() {
 void Control::VisibleChanged() {}
 void Control::TextChanged() {
   if (autoSize_) AdjustSize();
+  // The system's classes repaint their own text; a control that paints itself must ask.
+  if (customPaint_) Invalidate();
 }
 void Control::FontChanged() {
   if (autoSize_) AdjustSize();
@@ -416,6 +491,23 @@ void Control::UpdateBounds() {
 }
 
 void Control::ChildBoundsChanged(Control*) {}
+
+void Control::ScrollBy(int dx, int dy) {
+  if (dx == 0 && dy == 0) return;
+  const std::vector<Control*> children = controls_;
+  for (Control* c : children)
+    c->MoveWindowBy(dx, dy);
+}
+
+void Control::MoveWindowBy(int dx, int dy) {
+  const Rect moved = bounds_.Offset(dx, dy);
+  if (handle_ == 0) {
+    bounds_ = moved;
+    return;
+  }
+  GetBackend().SetBounds(handle_, moved);
+  UpdateBounds();
+}
 
 void Control::ApplyStyle() {
   if (handle_ == 0) return;
@@ -591,7 +683,11 @@ bool Control::Focused() {
 }
 
 void Control::Invalidate() {
-  if (handle_ != 0) GetBackend().Invalidate(handle_);
+  if (handle_ == 0) return;
+  GetBackend().Invalidate(handle_);
+  // What shows this control through shows it afresh; the system repaints no child for its parent.
+  for (Control* c : controls_)
+    if (c->parentBackground_) c->Invalidate();
 }
 
 void Control::Update() {

@@ -1,7 +1,8 @@
 // Controls: components with a window. Each has a parent, bounds kept against its anchors and size
 // limits, text, font, colour, hint, enabled and visible state, and events; every message passes
 // through WindowProc (replaceable) into WndProc, where the virtual hooks are called, and what a
-// control does not handle goes on to the backend's default handling.
+// control does not handle goes on to the backend's default handling. A control is in use while a
+// message of it is handled, and a window the system destroys is forgotten.
 #pragma once
 
 #include <cstdint>
@@ -57,6 +58,9 @@ class Control : public Component {
   void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
   void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
   void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+  // Moves every child by the offset as scrolling does: their windows move, their SetBounds (and
+  // what a control places beside itself there) does not run again.
+  void ScrollBy(int dx, int dy);
   Size ClientSize();
   int ClientWidth() { return ClientSize().cx; }
   int ClientHeight() { return ClientSize().cy; }
@@ -109,7 +113,8 @@ class Control : public Component {
   // Sends a message through WindowProc, as SendMessage would to the window.
   std::intptr_t Perform(std::uint32_t msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
   // Every message passes through here; replace it to watch or change a control's messages,
-  // keeping the old value to pass them on. It starts as the control's WndProc.
+  // keeping the old value to pass them on. It starts as the control's WndProc. A message runs on
+  // a copy, so a procedure may replace itself while it runs.
   std::function<void(Message&)> WindowProc;
 
   // For the backends: a native message for this control. Nothing escapes it.
@@ -174,13 +179,27 @@ class Control : public Component {
   // Gives the window the styles CreateParams asks for now.
   void ApplyStyle();
   void ApplyConstraints(int& width, int& height) const;
-  // Controls that paint themselves set this; WM_PAINT then calls Paint.
+  // Controls that paint themselves set this; WM_PAINT (and WM_PRINTCLIENT) then calls Paint.
   void SetCustomPaint(bool on) { customPaint_ = on; }
+  // A control that paints itself and shows its parent through (a transparent one): before Paint,
+  // the parent paints its background and client area under it, and when the parent is
+  // invalidated so is the control.
+  void SetParentBackground(bool on);
+  bool ParentBackground() const { return parentBackground_; }
+  bool InUse() const override;
   Backend& GetBackend() const;
   std::uint32_t BaseStyle() const;
   void BeforeDestruction() override;
 
  private:
+  class Handling;
+
+  // Whether the control keeps the dialog key for itself, as it answers WM_GETDLGCODE.
+  bool WantsDialogKey(std::uint16_t key);
+  // The system destroyed the window: forget its handle; a later need makes a new one.
+  void WindowDestroyed();
+  void MoveWindowBy(int dx, int dy);
+  void PaintSelf(Canvas& canvas);
   bool DoKeyPress(char& key);
   bool DoKeyDown(std::uint16_t& key);
   void UpdateBounds();
@@ -205,7 +224,9 @@ class Control : public Component {
   bool tabStop_ = false;
   bool doubleBuffered_ = false;
   bool customPaint_ = false;
+  bool parentBackground_ = false;
   bool updatingBounds_ = false;
+  int busy_ = 0;  // messages of this control being handled now
 };
 
 }  // namespace ornil::ui

@@ -55,6 +55,18 @@ void Edit::SetSelection(int start, int end) {
   Perform(em::SetSel, static_cast<std::uintptr_t>(start), end);
 }
 
+void Edit::WndProc(Message& m) {
+  if (m.msg == wm::GetDlgCode) {
+    // The class's answer without the key's message: given one, EDIT takes itself for part of a
+    // dialog box, and a multi-line one then posts WM_CLOSE to its parent on Esc.
+    Message plain{m.msg, m.wParam, 0, 0};
+    Control::WndProc(plain);
+    m.result = plain.result;
+    return;
+  }
+  Control::WndProc(m);
+}
+
 void Edit::CommandNotify(std::uint16_t code) {
   if (code == em::ChangeNotification) Change();
 }
@@ -73,6 +85,11 @@ Memo::Memo(Component* owner) : Edit(owner) {
 void Memo::CreateParams(ui::CreateParams& params) {
   Edit::CreateParams(params);
   params.style = (params.style & ~es::AutoHScroll) | es::Multiline | es::AutoVScroll;
+}
+
+void Memo::WndProc(Message& m) {
+  Edit::WndProc(m);
+  if (m.msg == wm::GetDlgCode && !wantReturns_) m.result &= ~dlgc::WantAllKeys;
 }
 
 void Memo::KeyPress(char& key) {

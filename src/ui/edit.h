@@ -1,5 +1,5 @@
 // Edits: the one-line edit (maximum length, read-only, selection, height from its font) and the
-// memo, in which Enter need not break lines.
+// memo, in which Enter need not break lines (and then belongs to the form's default button).
 #pragma once
 
 #include "ui/control.h"
@@ -26,6 +26,7 @@ class Edit : public Control {
  protected:
   void CreateParams(ui::CreateParams& params) override;
   void WindowCreated() override;
+  void WndProc(Message& message) override;
   void CommandNotify(std::uint16_t code) override;
   void AdjustSize() override;
 
@@ -44,6 +45,7 @@ class Memo : public Edit {
 
  protected:
   void CreateParams(ui::CreateParams& params) override;
+  void WndProc(Message& message) override;
   void KeyPress(char& key) override;
 
  private:

@@ -48,6 +48,8 @@ Form::Form(Component* owner) : Control(owner) {
 
 Form::~Form() {
   if (auto* app = Application::Instance()) app->FormGone(this);
+  // The window goes next and the system frees its menu with it.
+  if (menu_ != nullptr && HandleAllocated() && menu_->AttachedForm() == this) menu_->NativeGone();
 }
 
 void Form::BeforeDestruction() {
@@ -220,12 +222,14 @@ bool Form::DialogKey(Control& from, std::uint16_t key) {
       SelectNext(&from, true);
       return true;
     case vk::Escape:
-    case vk::Return:
-      if (Button* button = FindButton(*this, key == vk::Escape)) {
-        button->Click();
-        return true;
-      }
-      return false;
+    case vk::Return: {
+      // Enter presses the focused button; the default one only when the focus is elsewhere.
+      Button* button = key == vk::Return ? dynamic_cast<Button*>(&from) : nullptr;
+      if (button == nullptr) button = FindButton(*this, key == vk::Escape);
+      if (button == nullptr) return false;
+      button->Click();
+      return true;
+    }
     default:
       return false;
   }
@@ -241,6 +245,9 @@ void Form::WndProc(Message& m) {
     case cm::Release:
       Free();
       return;
+    case wm::NcDestroy:
+      if (menu_ != nullptr && menu_->AttachedForm() == this) menu_->NativeGone();
+      break;
     case wm::Activate:
       if (app != nullptr) app->SetActiveForm(LowWord(m.wParam) != 0 ? this : nullptr, this);
       if (LowWord(m.wParam) != 0 && OnActivate) OnActivate(*this);

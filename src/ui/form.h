@@ -1,6 +1,7 @@
 // Forms: top-level windows owned by the host's main window. Border styles and icons, placement on
 // first showing, key preview, closing with a chosen action, deferred release, a main menu, and the
-// dialog keys (Tab moves the focus, Esc presses the cancel button, Enter the default one).
+// dialog keys (Tab moves the focus, Esc presses the cancel button, Enter the focused button or
+// else the default one).
 #pragma once
 
 #include <functional>

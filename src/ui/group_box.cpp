@@ -25,11 +25,6 @@ void GroupBox::Paint(Canvas& canvas) {
   canvas.TextOut(8, 0, caption);
 }
 
-void GroupBox::TextChanged() {
-  Control::TextChanged();
-  Invalidate();
-}
-
 // --- RadioGroup ---------------------------------------------------------------------------------
 
 RadioGroup::RadioGroup(Component* owner) : GroupBox(owner) {

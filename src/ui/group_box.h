@@ -17,7 +17,6 @@ class GroupBox : public Control {
 
  protected:
   void Paint(Canvas& canvas) override;
-  void TextChanged() override;
 };
 
 class RadioGroup : public GroupBox {

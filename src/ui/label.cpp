@@ -80,7 +80,7 @@ void Label::SetWordWrap(bool on) {
 
 void Label::SetTransparent(bool on) {
   transparent_ = on;
-  Invalidate();
+  SetParentBackground(on);
 }
 
 void Label::SetFocusControl(Control* control) {

@@ -16,6 +16,7 @@ class Label : public Control {
   void SetLayout(Layout layout);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool on);
+  // Transparent: the parent shows through around the caption.
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool on);
   // The control a click on the label is meant for.

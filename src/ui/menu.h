@@ -62,6 +62,11 @@ class MainMenu : public Component {
   // Makes the native menu for the form's window (again after a change).
   void AttachTo(Form& form);
   void Rebuild();
+  // The native menu bar; 0 while there is none.
+  Handle NativeHandle() const { return native_.empty() ? 0 : native_.front(); }
+  // The window the menu was attached to is going or gone, and the system frees the native menu
+  // with it: forget it, not destroy it again.
+  void NativeGone() { native_.clear(); }
 
  protected:
   void Notification(Component* component, bool removing) override;

@@ -61,6 +61,7 @@ inline constexpr std::uint32_t GetFont = 0x0031;
 inline constexpr std::uint32_t WindowPosChanging = 0x0046;
 inline constexpr std::uint32_t WindowPosChanged = 0x0047;
 inline constexpr std::uint32_t Notify = 0x004E;
+inline constexpr std::uint32_t NcDestroy = 0x0082;
 inline constexpr std::uint32_t NcPaint = 0x0085;
 inline constexpr std::uint32_t GetDlgCode = 0x0087;
 inline constexpr std::uint32_t KeyDown = 0x0100;
@@ -84,6 +85,7 @@ inline constexpr std::uint32_t RButtonUp = 0x0205;
 inline constexpr std::uint32_t MouseWheel = 0x020A;
 inline constexpr std::uint32_t Sizing = 0x0214;
 inline constexpr std::uint32_t Paste = 0x0302;
+inline constexpr std::uint32_t PrintClient = 0x0318;
 inline constexpr std::uint32_t User = 0x0400;
 }  // namespace wm
 
@@ -111,6 +113,25 @@ inline constexpr std::uint32_t DrawItem = Base + wm::DrawItem;
 inline constexpr std::uint32_t KeyDown = Base + wm::KeyDown;
 inline constexpr std::uint32_t Char = Base + wm::Char;
 }  // namespace cn
+
+// What a control answers to WM_GETDLGCODE (DLGC_*): the keys it keeps from the dialog keys.
+namespace dlgc {
+inline constexpr std::intptr_t WantArrows = 0x0001;
+inline constexpr std::intptr_t WantTab = 0x0002;
+inline constexpr std::intptr_t WantAllKeys = 0x0004;
+inline constexpr std::intptr_t WantMessage = 0x0004;  // the key of the message in lParam
+inline constexpr std::intptr_t HasSetSel = 0x0008;
+inline constexpr std::intptr_t UndefPushButton = 0x0020;
+inline constexpr std::intptr_t RadioButton = 0x0040;
+inline constexpr std::intptr_t WantChars = 0x0080;
+inline constexpr std::intptr_t Static = 0x0100;
+inline constexpr std::intptr_t Button = 0x2000;
+}  // namespace dlgc
+
+// WM_PRINTCLIENT's drawing options (PRF_*).
+namespace prf {
+inline constexpr std::intptr_t Client = 0x0004;
+}  // namespace prf
 
 namespace em {
 inline constexpr std::uint32_t GetSel = 0x00B0;

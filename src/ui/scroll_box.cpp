@@ -72,8 +72,7 @@ void ScrollBox::ScrollTo(int position) {
   const int delta = position_ - position;
   if (delta != 0) {
     scrolling_ = true;
-    for (Control* c : Controls())
-      c->SetBounds(c->Left(), c->Top() + delta, c->Width(), c->Height());
+    ScrollBy(0, delta);
     scrolling_ = false;
     position_ = position;
   }

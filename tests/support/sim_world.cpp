@@ -11,7 +11,7 @@
 namespace ornil::testing {
 
 SimWorld::SimWorld() {
-  platform::Install({&dde, &atoms, &files, &queue, &clock, &dialogs, &desktop, &desktop});
+  platform::Install({&dde, &atoms, &files, &desktop, &clock, &dialogs, &desktop, &desktop});
   application = std::make_unique<ui::Application>(backend);
   Reporting() = {};
   KeptRequestText().clear();

@@ -28,11 +28,11 @@ class SimWorld {
   sim::DdeNetwork dde;
   sim::SimAtoms atoms;
   sim::SimFileSystem files;
-  sim::SimMessageQueue queue;
   sim::SimClock clock;
   sim::SimDialogs dialogs;
-  // The desktop shared by the host's windows and the library's; the library's windows run on
-  // the headless toolkit, owned by the application object, and `user` acts on them.
+  // The desktop shared by the host's windows and the library's, with the thread's one message
+  // queue; the library's windows run on the headless toolkit, owned by the application object,
+  // and `user` acts on them.
   sim::SimDesktop desktop;
   ui::headless::HeadlessBackend backend{desktop};
   std::unique_ptr<ui::Application> application;

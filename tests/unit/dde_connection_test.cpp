@@ -215,16 +215,18 @@ TEST_F(Registration, UnregisteringClosesTheConversationAndDispatchesWhatWaits) {
   UnRegisterApplication(12345);  // not registered: nothing happens
   EXPECT_EQ(MapInfoConnect().Applications().size(), 1u);
 
-  world.queue.Post({1, 0x000F, 0, 0});
-  world.queue.Post({0, platform::WM_QUIT_MESSAGE, 3, 0});
-  world.queue.Post({1, 0x0010, 0, 0});
+  const auto window = world.desktop.CreateHostWindow("MapInfoFrame", "", {0, 0, 100, 100});
+  world.desktop.Watch(window);
+  world.desktop.Post(window, 0x000F, 0, 0);
+  world.desktop.PostQuitMessage(3);
+  world.desktop.Post(window, 0x0400, 0, 0);
   UnRegisterApplication(77);
   EXPECT_TRUE(MapInfoConnect().Applications().empty());
   EXPECT_EQ(world.dde.OpenConversations(), 0);
-  EXPECT_EQ(world.queue.Dispatched().size(), 2u);
+  EXPECT_EQ(world.desktop.SentTo(window), (std::vector<std::uint32_t>{0x000F, 0x0400}));
   // The host's quit request is handed back, not swallowed.
   platform::QueuedMessage left;
-  ASSERT_TRUE(world.queue.PeekMessageRemove(left));
+  ASSERT_TRUE(world.desktop.PeekMessageRemove(left));
   EXPECT_EQ(left.message, platform::WM_QUIT_MESSAGE);
   EXPECT_EQ(left.wParam, 3u);
 }

@@ -1,16 +1,20 @@
 // The simulated desktop under the window-manager and hook seams, and how the toolkit's windows
 // live on it: hooks that see enabling, windows taken over and given back, input that hooks may
-// blank, message boxes, failures that reach a window procedure, and painting after the default.
+// blank, message boxes, failures that reach a window procedure, painting after the default, and
+// where it behaves as Windows for the system to see: parents and owners, the focus of hidden and
+// disabled windows, the one message queue.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "host/dde_connection.h"
 #include "platform/seams.h"
 #include "support/sim_world.h"
 #include "text/cp1251.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/group_box.h"
 
 namespace ornil::ui {
 namespace {
@@ -246,6 +250,72 @@ TEST_F(Desktop, WindowManagerCallsOnRawHandles) {
   world.desktop.onWindowDestroyed = [&](Handle h) { destroyed.push_back(h); };
   windows.Send(other, wm::Close, 0, 0);
   EXPECT_EQ(destroyed, std::vector<Handle>{other});
+}
+
+TEST_F(Desktop, ATopLevelWindowHasItsOwnerForParentOnlyAsAPopUp) {
+  auto make = [&](std::uint32_t style, Handle parent, Handle owner) {
+    headless::NewWindow w;
+    w.className = "Test";
+    w.style = style;
+    w.parent = parent;
+    w.owner = owner;
+    return world.desktop.CreateWindow(w);
+  };
+  const Handle popup = make(ws::Popup | ws::Caption, 0, host);
+  const Handle overlapped = make(ws::Caption | ws::ThickFrame, 0, host);
+  const Handle child = make(ws::Child, popup, 0);
+  EXPECT_EQ(windows.GetParent(popup), host);
+  EXPECT_EQ(windows.GetParent(overlapped), 0u) << "owned, but no pop-up";
+  EXPECT_EQ(windows.GetParent(child), popup);
+  EXPECT_EQ(windows.GetParent(host), 0u);
+}
+
+TEST_F(Desktop, TheFocusLeavesAWindowAsItIsHiddenOrDisabled) {
+  auto* form = Make<Form>(world.application.get());
+  auto* panel = Make<Panel>(form);
+  panel->SetParent(form);
+  auto* edit = Make<Edit>(form);
+  edit->SetParent(panel);
+  int exits = 0;
+  edit->OnExit = [&](Component&) { ++exits; };
+  form->Show();
+  world.user.Focus(*edit);
+  edit->Hide();
+  EXPECT_EQ(world.desktop.GetFocus(), panel->GetHandle()) << "to the parent";
+  EXPECT_EQ(exits, 1);
+  edit->Show();
+  world.user.Focus(*edit);
+  panel->Hide();
+  EXPECT_EQ(world.desktop.GetFocus(), form->GetHandle()) << "out of the hidden parent";
+  panel->Show();
+  world.user.Focus(*edit);
+  edit->SetEnabled(false);
+  EXPECT_EQ(world.desktop.GetFocus(), 0u) << "a disabled window keeps no focus";
+  EXPECT_EQ(exits, 3);
+  EXPECT_EQ(windows.GetActiveWindow(), form->GetHandle());
+}
+
+TEST_F(Desktop, OneQueueServesTheToolkitTheHostAndAMessageBoxLoop) {
+  auto* form = Make<Form>(world.application.get());
+  bool freed = false;
+  form->OnDestroy = [&](Component&) { freed = true; };
+  form->Show();
+  form->Release();
+  DrainMessageQueue();
+  EXPECT_TRUE(freed) << "the host's drain dispatches the toolkit's posted release";
+
+  std::vector<std::string> seen;
+  const Handle target = world.desktop.CreateHostWindow(
+      "Target", "", {0, 0, 10, 10},
+      [&](Handle, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        if (msg == wm::User)
+          seen.push_back(windows.IsWindowEnabled(host) ? "host enabled" : "host disabled");
+        return 0;
+      });
+  windows.Post(target, wm::User, 0, 0);
+  world.application->MessageBox("Wait", "Box", mb::Ok | mb::TaskModal);
+  EXPECT_EQ(seen, std::vector<std::string>{"host disabled"}) << "handled while the box was up";
+  EXPECT_EQ(world.desktop.PostedCount(), 0u);
 }
 
 class Framed : public Edit {

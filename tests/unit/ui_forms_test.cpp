@@ -236,6 +236,39 @@ TEST_F(Painting, LabelsCentreTheirTextWhenAsked) {
                            std::to_string(dt::NoPrefix | dt::Center) + " Centre"));
 }
 
+TEST_F(Painting, ATransparentLabelPaintsWhatItsParentPaintsUnderIt) {
+  auto* panel = Make<Panel>(form);
+  panel->SetParent(form);
+  panel->SetBounds(20, 30, 200, 100);
+  panel->SetBevels(Bevel::None, Bevel::Raised);
+  panel->SetColor(0x00C0FF);
+  auto* label = Make<Label>(form);
+  label->SetParent(panel);
+  label->SetTransparent(true);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 8, 60, 13);
+  label->SetText("Old");
+  world.user.Paint(*label);
+  label->SetText("New");
+  EXPECT_TRUE(world.backend.Invalid(label->GetHandle())) << "a new caption is painted";
+  const auto log = PaintOf(*label);
+  ASSERT_EQ(log.size(), 3u) << "the panel's face and edge first, then the caption";
+  EXPECT_EQ(log[0], "FillRect -10,-8,190,92 #00C0FF");
+  EXPECT_EQ(log[1], "DrawEdge -10,-8,190,92 1 15");
+  EXPECT_EQ(log[2].rfind("DrawText 0,0,60,13", 0), 0u) << log[2];
+
+  world.user.Paint(*label);
+  panel->SetColor(0x80FF80);
+  EXPECT_TRUE(world.backend.Invalid(label->GetHandle())) << "the parent's new face shows through";
+
+  label->SetParent(form);
+  label->SetBounds(5, 6, 60, 13);
+  const Size client = form->ClientSize();
+  EXPECT_EQ(PaintOf(*label).front(), "FillRect -5,-6," + std::to_string(client.cx - 5) + "," +
+                                         std::to_string(client.cy - 6) + " #FF00000F")
+      << "a form's class brush";
+}
+
 // A label that draws an etched line where it has no text and is two pixels high then, as the
 // section divider does.
 class Divider : public Label {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "support/sim_world.h"
 #include "ui/button.h"
+#include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -24,6 +26,16 @@ struct Input : ::testing::Test {
     auto* c = Make<T>(form);
     c->SetParent(form);
     return c;
+  }
+
+  std::vector<std::string> clicks;
+  // A button of the form whose clicks are noted under `name`.
+  template <class T>
+  T* AddButton(const char* name, BitButtonKind kind = BitButtonKind::Custom) {
+    auto* button = Add<T>();
+    if constexpr (std::is_same_v<T, BitButton>) button->SetKind(kind);
+    button->OnClick = [this, name](Component&) { clicks.push_back(name); };
+    return button;
   }
 };
 
@@ -75,20 +87,53 @@ TEST_F(Input, TabMovesTheFocusThroughTheTabStopsInOrder) {
   EXPECT_TRUE(second->Focused()) << "disabled controls are passed over";
 }
 
-TEST_F(Input, EscPressesTheCancelButtonAndEnterTheDefaultOne) {
+TEST_F(Input, EnterPressesTheFocusedButtonOrElseTheDefaultOneAndEscTheCancelOne) {
   auto* edit = Add<Edit>();
-  auto* ok = Add<BitButton>();
-  auto* cancel = Add<BitButton>();
-  ok->SetKind(BitButtonKind::Ok);
-  cancel->SetKind(BitButtonKind::Cancel);
-  std::vector<std::string> clicks;
-  ok->OnClick = [&](Component&) { clicks.push_back("ok"); };
-  cancel->OnClick = [&](Component&) { clicks.push_back("cancel"); };
+  auto* check = Add<CheckBox>();
+  auto* plain = AddButton<Button>("plain");
+  auto* cancel = AddButton<BitButton>("cancel", BitButtonKind::Cancel);
+  AddButton<BitButton>("ok", BitButtonKind::Ok);
   form->Show();
-  user.TypeChar(*edit, '\x1b');
+  user.TypeChar(*plain, '\r');
+  user.TypeChar(*cancel, '\r');
   user.TypeChar(*edit, '\r');
-  EXPECT_EQ(clicks, (std::vector<std::string>{"cancel", "ok"}));
+  user.TypeChar(*check, '\r');
+  user.TypeChar(*plain, '\x1b');
+  user.TypeChar(*edit, '\x1b');
+  EXPECT_EQ(clicks, (std::vector<std::string>{"plain", "cancel", "ok", "ok", "cancel", "cancel"}))
+      << "a check box is no button: Enter there is the default button's";
+  EXPECT_FALSE(check->Checked());
   EXPECT_EQ(edit->Text(), "");
+}
+
+TEST_F(Input, EscAndEnterGoFirstToTheControlThatWantsThem) {
+  auto* combo = Add<ComboBox>();
+  combo->SetStyle(ComboStyle::DropDownList);
+  combo->AddItem("one");
+  auto* memo = Add<Memo>();
+  AddButton<BitButton>("ok", BitButtonKind::Ok);
+  AddButton<BitButton>("cancel", BitButtonKind::Cancel);
+  form->Show();
+
+  user.Focus(*combo);
+  combo->SetDroppedDown(true);
+  user.TypeChar(*combo, '\x1b');
+  EXPECT_FALSE(combo->DroppedDown()) << "Esc closes the open list";
+  combo->SetDroppedDown(true);
+  user.TypeChar(*combo, '\r');
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_TRUE(clicks.empty()) << "and leaves the form alone";
+  user.TypeChar(*combo, '\x1b');
+  EXPECT_EQ(clicks, (std::vector<std::string>{"cancel"})) << "the list is closed now";
+
+  clicks.clear();
+  user.Type(*memo, "a\rb");
+  EXPECT_EQ(memo->Text(), "a\r\nb") << "a memo that wants returns keeps Enter";
+  EXPECT_TRUE(clicks.empty());
+  memo->SetWantReturns(false);
+  user.TypeChar(*memo, '\r');
+  EXPECT_EQ(memo->Text(), "a\r\nb");
+  EXPECT_EQ(clicks, (std::vector<std::string>{"ok"}));
 }
 
 TEST_F(Input, MaxLengthStopsTypingButAReplacedSelectionMakesRoom) {

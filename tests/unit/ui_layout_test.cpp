@@ -7,6 +7,7 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/scroll_box.h"
+#include "unit/ui_parity_script.h"
 
 namespace ornil::ui {
 namespace {
@@ -196,6 +197,25 @@ TEST_F(Layout, ScrollBoxScrollsItsChildrenByTheIncrement) {
   box->SetVertScrollBarVisible(false);
   EXPECT_FALSE(box->VertScrollBarShowing());
   EXPECT_EQ(box->ClientWidth(), 300);
+}
+
+TEST_F(Layout, ScrollingMovesAControlAndTheCaptionItPlacesOnlyOnce) {
+  auto* box = Make<ScrollBox>(form);
+  box->SetParent(form);
+  box->SetBounds(0, 0, 200, 60);
+  box->SetVertIncrement(10);
+  auto* captioned = Make<parity::CaptionedEdit>(form);
+  captioned->SetParent(box);
+  captioned->SetBounds(10, 40, 100, 20);
+  auto* below = Make<Edit>(form);
+  below->SetParent(box);
+  below->SetBounds(10, 100, 100, 20);
+  ASSERT_EQ(captioned->Caption().Top(), 40 - parity::CaptionedEdit::kGap);
+  box->ScrollTo(30);
+  EXPECT_EQ(captioned->Top(), 10);
+  EXPECT_EQ(captioned->Caption().Top(), 10 - parity::CaptionedEdit::kGap);
+  box->ScrollTo(0);
+  EXPECT_EQ(captioned->Caption().Top(), 40 - parity::CaptionedEdit::kGap);
 }
 
 }  // namespace

@@ -171,6 +171,24 @@ TEST_F(Lists, ClickingAndDoubleClickingItems) {
   EXPECT_EQ(list->ItemAtPos({3, 300}), -1);
 }
 
+TEST_F(Lists, AListBoxSelectsOnButtonDownAndTellsOnButtonUp) {
+  auto* list = Add<ListBox>();
+  for (const char* s : {"one", "two"})
+    list->AddItem(s);
+  Record(*list);
+  list->OnMouseDown = [&](Component&, MouseButton, ShiftState, int, int) {
+    events.push_back("down on " + std::to_string(list->ItemIndex()));
+  };
+  list->OnMouseUp = [&](Component&, MouseButton, ShiftState, int, int) { events.push_back("up"); };
+  form->Show();
+  user.SelectItem(*list, 1);
+  EXPECT_EQ(events, (std::vector<std::string>{"down on 1", "click", "up"}));
+  events.clear();
+  user.SelectItem(*list, 1);
+  EXPECT_EQ(events, (std::vector<std::string>{"down on 1", "click", "up"}))
+      << "every click on an item is told, the selected one too";
+}
+
 TEST_F(Lists, OwnerDrawnListPaintsEveryItemThroughTheHandler) {
   auto* list = Add<ListBox>();
   list->SetOwnerDraw(true);

@@ -20,6 +20,29 @@
 
 namespace ornil::ui::parity {
 
+// An edit that keeps its caption above itself and places it in SetBounds, as the bordered controls
+// do: the caption is a sibling, parented after the edit.
+class CaptionedEdit : public Edit {
+ public:
+  static constexpr int kGap = 14;
+
+  explicit CaptionedEdit(Component* owner) : Edit(owner), caption_(Make<Label>(owner)) {
+    SetAutoSize(false);
+  }
+  Label& Caption() { return *caption_; }
+  void SetParent(Control* parent) override {
+    Edit::SetParent(parent);
+    caption_->SetParent(parent);
+  }
+  void SetBounds(int left, int top, int width, int height) override {
+    Edit::SetBounds(left, top, width, height);
+    caption_->SetBounds(left, top - kGap, caption_->Width(), caption_->Height());
+  }
+
+ private:
+  Label* caption_;
+};
+
 inline std::vector<std::string> ExpectedObservations() {
   return {
       "edit 123",
@@ -34,13 +57,19 @@ inline std::vector<std::string> ExpectedObservations() {
       "combo green 1 0",
       "editable Murmansk",
       "list 3 adds 3 c",
+      "list click 1 0 1",
       "date 2021-03-08 1",
       "date 0",
       "radio 2",
       "grid k",
       "button 1",
-      "scroll 22",
+      "enter 1 1",
+      "esc 0 0",
+      "esc 0 1",
+      "memo breaks 1",
+      "scroll 22 caption -6",
       "label fits",
+      "focus edit hidden form disabled none",
       "closed freed",
   };
 }
@@ -134,6 +163,19 @@ inline std::vector<std::string> RunScript(Application& app) {
   send(*list, lb::SetCurSel, 2);
   seen.push_back("list " + std::to_string(list->Count()) + " adds " + std::to_string(adds) + " " +
                  list->Item(list->ItemIndex()));
+  // A click selects as the button goes down and is told as it comes up.
+  int listClicks = 0, clicksAtDown = -1, selectedAtDown = -1;
+  list->OnClick = [&](Component&) { ++listClicks; };
+  list->OnMouseDown = [&](Component&, MouseButton, ShiftState, int, int) {
+    clicksAtDown = listClicks;
+    selectedAtDown = list->ItemIndex();
+  };
+  const Rect second = list->ItemRect(1);
+  const std::intptr_t onSecond = MakePointParam(second.left + 2, second.top + 2);
+  send(*list, wm::LButtonDown, 1, onSecond);
+  send(*list, wm::LButtonUp, 0, onSecond);
+  seen.push_back("list click " + std::to_string(selectedAtDown) + " " +
+                 std::to_string(clicksAtDown) + " " + std::to_string(listClicks));
 
   auto* picker = add(Make<DateTimePicker>(form), 170, 76, 150, 21);
   picker->SetShowCheckbox(true);
@@ -165,6 +207,32 @@ inline std::vector<std::string> RunScript(Application& app) {
   send(*button, bm::Click);
   seen.push_back("button " + std::to_string(pressed));
 
+  // Enter presses the focused button, else the default one; Esc and Enter go first to a control
+  // that wants them.
+  auto* plain = add(Make<Button>(form), 400, 192, 60, 25);
+  auto* cancel = add(Make<BitButton>(form), 400, 222, 60, 25);
+  cancel->SetKind(BitButtonKind::Cancel);
+  int plainClicks = 0, cancels = 0;
+  plain->OnClick = [&](Component&) { ++plainClicks; };
+  cancel->OnClick = [&](Component&) { ++cancels; };
+  auto press = [&](Control& c, std::uint16_t key) {
+    send(c, wm::KeyDown, key, 1);
+    send(c, wm::Char, key, 1);
+  };
+  pressed = 0;
+  press(*plain, vk::Return);
+  press(*edit, vk::Return);
+  seen.push_back("enter " + std::to_string(plainClicks) + " " + std::to_string(pressed));
+  combo->SetDroppedDown(true);
+  press(*combo, vk::Escape);
+  seen.push_back("esc " + std::to_string(combo->DroppedDown()) + " " + std::to_string(cancels));
+  press(*combo, vk::Escape);
+  seen.push_back("esc " + std::to_string(combo->DroppedDown()) + " " + std::to_string(cancels));
+  memo->SetWantReturns(true);
+  press(*memo, vk::Return);
+  seen.push_back(std::string("memo ") + (memo->Text() == "ab\r\n" ? "breaks " : "keeps ") +
+                 std::to_string(pressed));
+
   auto* box = add(Make<ScrollBox>(form), 8, 280, 200, 60);
   box->SetVertIncrement(22);
   for (int i = 0; i < 6; ++i) {
@@ -173,13 +241,34 @@ inline std::vector<std::string> RunScript(Application& app) {
     row->SetParent(box);
     row->SetBounds(0, i * 22, 100, 20);
   }
+  auto* captioned = Make<CaptionedEdit>(form);
+  captioned->Caption().SetText("Caption");
+  captioned->SetParent(box);
+  captioned->SetBounds(110, 30, 80, 20);
   send(*box, wm::VScroll, 1);
-  seen.push_back("scroll " + std::to_string(box->VertPosition()));
+  seen.push_back("scroll " + std::to_string(box->VertPosition()) + " caption " +
+                 std::to_string(captioned->Caption().Top()));
 
   auto* label = add(Make<Label>(form), 320, 230, 10, 10);
   label->SetText("Caption:");
   seen.push_back(label->Width() == label->TextExtent("Caption:").cx ? "label fits"
                                                                     : "label unfitted");
+
+  // The focus leaves a control as it is hidden (for its parent) or disabled (for nobody).
+  auto* focused = add(Make<Edit>(form), 320, 260, 80, 21);
+  auto focus = [&]() -> std::string {
+    const Handle f = backend.GetFocus();
+    if (f == 0) return "none";
+    return f == form->GetHandle() ? "form" : f == focused->GetHandle() ? "edit" : "other";
+  };
+  focused->SetFocus();
+  const std::string before = focus();
+  focused->Hide();
+  const std::string hidden = focus();
+  focused->Show();
+  focused->SetFocus();
+  focused->SetEnabled(false);
+  seen.push_back("focus " + before + " hidden " + hidden + " disabled " + focus());
 
   form->OnClose = [](Form&, CloseAction& action) { action = CloseAction::Free; };
   send(*form, wm::Close);

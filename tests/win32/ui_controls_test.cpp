@@ -9,52 +9,20 @@
 #include <string>
 #include <vector>
 
-#include "platform/seams.h"
-#include "platform/win32/window_manager_win32.h"
-#include "ui/application.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/menu.h"
-#include "ui/win32/screenshot.h"
 #include "ui/win32/toolkit.h"
-#include "ui/win32/win32_backend.h"
 #include "unit/ui_parity_script.h"
+#include "win32/support/ui_fixture.h"
 
 namespace ornil::ui {
 namespace {
 
-struct VirtualDisplay : ::testing::Environment {
-  void SetUp() override { win32::PrepareVirtualDisplay(); }
-};
-const auto* const kDisplay = ::testing::AddGlobalTestEnvironment(new VirtualDisplay);
-
-struct Win32Ui : ::testing::Test {
-  win32::Win32Backend backend;
-  Application app{backend};
-  platform::WindowManager& windows = platform::win32::RealWindowManager();
-  platform::Hooks& hooks = platform::win32::RealHooks();
-
-  void SetUp() override {
-    platform::Seams seams;
-    seams.windows = &windows;
-    seams.hooks = &hooks;
-    platform::Install(seams);
-  }
-  void TearDown() override { platform::Install({}); }
-};
-
 TEST_F(Win32Ui, RealWindowsGiveTheObservationsOfTheHeadlessBackend) {
   EXPECT_EQ(parity::RunScript(app), parity::ExpectedObservations());
 }
-
-// A plain top-level window standing in for one of the host's, destroyed when it goes.
-struct ForeignWindow {
-  HWND window = CreateWindowExA(0, "STATIC", "Browser", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-  ~ForeignWindow() { DestroyWindow(window); }
-  Handle handle() const { return reinterpret_cast<Handle>(window); }
-};
 
 std::string TextOf(HWND window) {
   char text[64] = {};

@@ -1,5 +1,6 @@
-// A sample form with every control kind of the toolkit, shown by the Win32 backend on the virtual
-// display and saved as out/ui_sample_form.png for a person to look at.
+// What the Win32 backend shows on the virtual display, saved under out/ for a person to look at: a
+// sample form with every control kind, and a transparent label whose caption and parent change
+// over a striped parent (checked pixel by pixel for what the old caption or face left behind).
 #include "platform/win32/win32_api.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,10 @@
 #include "ui/value_list_editor.h"
 #include "ui/win32/screenshot.h"
 #include "ui/win32/win32_backend.h"
+#include "win32/support/ui_fixture.h"
 
 namespace ornil::ui {
 namespace {
-
-struct VirtualDisplay : ::testing::Environment {
-  void SetUp() override { win32::PrepareVirtualDisplay(); }
-};
-const auto* const kDisplay = ::testing::AddGlobalTestEnvironment(new VirtualDisplay);
 
 template <class T>
 T* Put(Control* parent, int left, int top, int width, int height, const char* text = nullptr) {
@@ -162,6 +159,81 @@ TEST(Screenshot, SampleFormWithEveryControlKind) {
   std::fclose(file);
   EXPECT_EQ(signature[1], 'P');
   EXPECT_EQ(signature[2], 'N');
+  form->Free();
+}
+
+// A parent that paints vertical stripes and keeps its children out of its painting, as forms and
+// scroll boxes do: nothing of it covers what a child leaves on the screen.
+class Striped : public Control {
+ public:
+  static constexpr int kStripe = 6;
+
+  explicit Striped(Component* owner) : Control(owner) { SetCustomPaint(true); }
+  // The colour the parent shows at x of its client area.
+  Color At(int x) const { return (x / kStripe) % 2 == 0 ? GetColor() : kColorWhite; }
+
+ protected:
+  void CreateParams(ui::CreateParams& params) override {
+    Control::CreateParams(params);
+    params.style |= ws::ClipChildren;
+  }
+  void Paint(Canvas& canvas) override {
+    const Rect client = ClientRect();
+    for (int x = 0; x < client.right; x += kStripe)
+      canvas.FillRect({x, 0, x + kStripe, client.bottom}, At(x));
+  }
+};
+
+// The pixels of the label's client area that differ from the parent's stripes, right of `from`.
+int StalePixels(Label& label, const Striped& parent, int from) {
+  HWND window = reinterpret_cast<HWND>(label.GetHandle());
+  UpdateWindow(window);
+  HDC dc = GetDC(window);
+  int stale = 0;
+  for (int y = 0; y < label.Height(); ++y)
+    for (int x = from; x < label.Width(); ++x)
+      if (GetPixel(dc, x, y) != static_cast<COLORREF>(parent.At(label.Left() + x))) ++stale;
+  ReleaseDC(window, dc);
+  return stale;
+}
+
+TEST(Screenshot, ATransparentLabelShowsItsParentAfterEveryChange) {
+  win32::Win32Backend backend;
+  Application app{backend};
+  auto* form = Make<Form>(&app);
+  form->SetBorderStyle(BorderStyle::Single);
+  form->SetText("Прозрачная надпись"_cp);
+  form->SetBounds(40, 40, 360, 160);
+  auto* parent = Make<Striped>(form);
+  parent->SetParent(form);
+  parent->SetBounds(10, 10, 320, 100);
+  parent->SetColor(0xE0A060);
+  auto* label = Make<Label>(form);
+  label->SetParent(parent);
+  label->SetAutoSize(false);
+  label->SetBounds(16, 20, 280, 50);
+  Font big;
+  big.name = "Arial";
+  big.height = -36;
+  big.bold = true;
+  label->SetFont(big);
+  label->SetTransparent(true);
+  label->SetText("WWWWWWWW");
+  form->Show();
+  app.ProcessMessages();
+  ASSERT_GT(StalePixels(*label, *parent, 0), 0) << "the long caption is on the screen";
+
+  label->SetText("Ok");
+  app.ProcessMessages();
+  const int caption = label->TextExtent("Ok").cx + 2;
+  EXPECT_EQ(StalePixels(*label, *parent, caption), 0) << "nothing of the old caption is left";
+  parent->SetColor(0x4080F0);
+  app.ProcessMessages();
+  EXPECT_EQ(StalePixels(*label, *parent, caption), 0) << "the parent's new face shows through";
+
+  CreateDirectoryA(ORNIL_OUT_DIR, nullptr);
+  const std::string path = std::string(ORNIL_OUT_DIR) + "/ui_transparent_label.png";
+  EXPECT_TRUE(win32::SaveWindowPng(form->GetHandle(), path)) << path;
   form->Free();
 }
 

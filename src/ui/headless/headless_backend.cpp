@@ -103,9 +103,9 @@ ScrollInfo HeadlessBackend::ScrollOf(Handle window) const {
   return it == records_.end() ? ScrollInfo{} : it->second.scroll;
 }
 
-std::uintptr_t HeadlessBackend::NewDeviceContext(Handle window) {
+std::uintptr_t HeadlessBackend::NewDeviceContext(Handle window, Point origin) {
   const std::uintptr_t dc = ++nextDc_;
-  deviceContexts_[dc] = window;
+  deviceContexts_[dc] = {window, origin};
   return dc;
 }
 
@@ -158,18 +158,30 @@ Handle HeadlessBackend::CreateWindow(Control& control, const CreateParams& param
 }
 
 void HeadlessBackend::DestroyWindow(Handle window) {
+  if (!desktop_.IsWindow(window)) {
+    misuses_.push_back("DestroyWindow of a window that is gone: " + std::to_string(window));
+    return;
+  }
   if (Record* r = Find(window)) r->control = nullptr;
   desktop_.DestroyWindow(window);
-  for (auto it = records_.begin(); it != records_.end();) {
-    if (desktop_.IsWindow(it->first)) {
-      ++it;
-      continue;
-    }
-    exStyleOf_.erase(it->first);
-    it = records_.erase(it);
-  }
-  for (auto it = deviceContexts_.begin(); it != deviceContexts_.end();)
-    it = records_.contains(it->second) ? std::next(it) : deviceContexts_.erase(it);
+}
+
+void HeadlessBackend::WindowGone(Handle window) {
+  auto it = records_.find(window);
+  if (it == records_.end()) return;
+  const Handle menu = it->second.menu;
+  retired_.push_back(std::move(it->second.windowClass));
+  records_.erase(it);
+  exStyleOf_.erase(window);
+  std::erase_if(deviceContexts_, [&](const auto& dc) { return dc.second.window == window; });
+  if (menu != 0) FreeMenu(menu);
+  if (inClass_ == 0) FreeRetired();
+}
+
+void HeadlessBackend::FreeRetired() {
+  // A class may destroy windows of its own as it goes (a picker's calendar).
+  std::vector<std::unique_ptr<WindowClass>> gone;
+  gone.swap(retired_);
 }
 
 std::intptr_t HeadlessBackend::Route(Handle window, std::uint32_t msg, std::uintptr_t wParam,
@@ -180,8 +192,10 @@ std::intptr_t HeadlessBackend::Route(Handle window, std::uint32_t msg, std::uint
   if (Control* control = r->control) {
     control->Dispatch(m);
   } else if (r->windowClass) {
-    r->windowClass->Default(m);
+    WindowClass& windowClass = *r->windowClass;
+    InClass([&] { windowClass.Default(m); });
   }
+  if (msg == wm::NcDestroy) WindowGone(window);
   return m.result;
 }
 
@@ -189,7 +203,8 @@ void HeadlessBackend::DefaultHandler(Handle window, Message& message) {
   Record* r = Find(window);
   if (r == nullptr || !r->windowClass) return;
   if (message.msg == wm::Paint) r->invalid = false;
-  r->windowClass->Default(message);
+  WindowClass& windowClass = *r->windowClass;
+  InClass([&] { windowClass.Default(message); });
 }
 
 std::intptr_t HeadlessBackend::SendMessage(Handle window, std::uint32_t msg, std::uintptr_t wParam,
@@ -322,7 +337,27 @@ std::unique_ptr<Canvas> HeadlessBackend::WindowCanvas(Handle window) {
 
 std::unique_ptr<Canvas> HeadlessBackend::DeviceCanvas(std::uintptr_t dc) {
   auto it = deviceContexts_.find(dc);
-  return std::make_unique<RecordingCanvas>(*this, it == deviceContexts_.end() ? 0 : it->second);
+  if (it == deviceContexts_.end()) return std::make_unique<RecordingCanvas>(*this, 0);
+  return std::make_unique<RecordingCanvas>(*this, it->second.window, it->second.origin);
+}
+
+void HeadlessBackend::DrawParentBackground(Handle window, Canvas& canvas) {
+  const auto* recording = dynamic_cast<RecordingCanvas*>(&canvas);
+  if (recording == nullptr || !(desktop_.Style(window) & ws::Child)) return;
+  const Handle parent = desktop_.GetParent(window);
+  if (parent == 0) return;
+  // The parent draws in its own client coordinates, into the canvas's window: moved by where its
+  // client area lies from this window's (and by what the canvas is moved already, for a parent
+  // that shows its own parent through).
+  const Point client = ClientToScreen(window, {0, 0});
+  const Point parentClient = ClientToScreen(parent, {0, 0});
+  const Point origin = recording->Origin();
+  const std::uintptr_t dc = NewDeviceContext(
+      recording->Window(),
+      {origin.x + parentClient.x - client.x, origin.y + parentClient.y - client.y});
+  desktop_.Send(parent, wm::EraseBackground, dc, 0);
+  desktop_.Send(parent, wm::PrintClient, dc, prf::Client);
+  ReleaseDeviceContext(dc);
 }
 
 std::unique_ptr<Canvas> HeadlessBackend::ScreenCanvas() {
@@ -390,12 +425,20 @@ void HeadlessBackend::AppendMenuItem(Handle menu, std::uint32_t id, const std::s
 }
 
 void HeadlessBackend::DestroyMenu(Handle menu) {
+  if (!menus_.contains(menu)) {
+    misuses_.push_back("DestroyMenu of a menu that is gone: " + std::to_string(menu));
+    return;
+  }
+  FreeMenu(menu);
+}
+
+void HeadlessBackend::FreeMenu(Handle menu) {
   auto it = menus_.find(menu);
   if (it == menus_.end()) return;
   const std::vector<MenuEntry> entries = it->second;
   menus_.erase(it);
   for (const MenuEntry& e : entries)
-    if (e.subMenu != 0) DestroyMenu(e.subMenu);
+    if (e.subMenu != 0) FreeMenu(e.subMenu);
 }
 
 void HeadlessBackend::SetMenu(Handle window, Handle menu) {
@@ -426,6 +469,8 @@ int HeadlessBackend::MessageBox(const std::string& text, const std::string& capt
       if (desktop_.IsWindowEnabled(window)) disabled.push_back(window);
   for (Handle window : disabled)
     desktop_.EnableWindow(window, false);
+  // The box's modal loop handles what the thread's queue holds while the user reads.
+  desktop_.PumpPosted();
   int answer = id::Ok;
   if (auto* dialogs = platform::Current().dialogs)
     answer = dialogs->ShowMessageBox(text, caption, flags);

@@ -1,7 +1,8 @@
 // The headless backend: the toolkit's windows live in the simulated desktop, the system's window
 // classes are stood in for by window_classes, painting is recorded line by line per window, text
 // is measured by a fixed rule, and message boxes are recorded through the Dialogs seam and
-// answered as scripted.
+// answered as scripted, their modal loop handling the posted messages. A window's menu goes with
+// the window, as on Windows; a handle used after it is gone is recorded as a misuse.
 #pragma once
 
 #include <deque>
@@ -40,6 +41,14 @@ class HeadlessBackend : public Backend {
   bool Invalid(Handle window);
   // Sends WM_NCPAINT and WM_PAINT to the window now.
   void Paint(Handle window);
+  // Runs code of a window class (its handling of a message, or what a user does in it): a class
+  // whose window the system destroys meanwhile lives until the code returns.
+  template <class Code>
+  void InClass(Code&& code) {
+    ++inClass_;
+    code();
+    if (--inClass_ == 0) FreeRetired();
+  }
   std::string HintOf(Handle window) const;
   int HintShowPause() const { return hintShow_; }
   int HintHidePause() const { return hintHide_; }
@@ -47,8 +56,12 @@ class HeadlessBackend : public Backend {
   const std::vector<MenuEntry>& MenuEntries(Handle menu) const;
   ScrollInfo ScrollOf(Handle window) const;
   void AnswerMessageBox(int button) { answers_.push_back(button); }
-  // A device context for an owner-drawn item of a window.
-  std::uintptr_t NewDeviceContext(Handle window);
+  // A device context for an owner-drawn item of a window; `origin` is where the drawing's (0, 0)
+  // lies in the window's client area.
+  std::uintptr_t NewDeviceContext(Handle window, Point origin = {});
+  void ReleaseDeviceContext(std::uintptr_t dc) { deviceContexts_.erase(dc); }
+  // Windows and menus destroyed after they were gone (a stale handle kept by the toolkit).
+  const std::vector<std::string>& Misuses() const { return misuses_; }
 
   // Backend
   Handle CreateWindow(Control& control, const CreateParams& params) override;
@@ -81,6 +94,7 @@ class HeadlessBackend : public Backend {
   std::unique_ptr<Canvas> WindowCanvas(Handle window) override;
   std::unique_ptr<Canvas> DeviceCanvas(std::uintptr_t dc) override;
   std::unique_ptr<Canvas> ScreenCanvas() override;
+  void DrawParentBackground(Handle window, Canvas& canvas) override;
   Size TextExtent(const Font& font, std::string_view text) override;
   Color ResolveColor(Color color) override;
   int SystemMetric(Metric metric) override;
@@ -120,13 +134,26 @@ class HeadlessBackend : public Backend {
                       std::intptr_t lParam);
   Rect FrameFor(std::uint32_t style, std::uint32_t exStyle, bool menu, bool scroll);
   void Reframe(Handle window);
+  // The window is gone: forget it and free its menu, as the system does.
+  void WindowGone(Handle window);
+  void FreeRetired();
+
+  void FreeMenu(Handle menu);
+
+  struct DeviceContext {
+    Handle window = 0;
+    Point origin;
+  };
 
   DesktopLink& desktop_;
   Handle parking_ = 0;
   std::map<Handle, Record> records_;
   std::map<Handle, std::uint32_t> exStyleOf_;
   std::map<Handle, std::vector<MenuEntry>> menus_;
-  std::map<std::uintptr_t, Handle> deviceContexts_;
+  std::map<std::uintptr_t, DeviceContext> deviceContexts_;
+  std::vector<std::string> misuses_;
+  int inClass_ = 0;
+  std::vector<std::unique_ptr<WindowClass>> retired_;
   std::uintptr_t nextDc_ = 0xDC00;
   Handle nextMenu_ = 0x8000;
   std::string clipboard_;

@@ -20,33 +20,37 @@ std::string ColorText(Color color) {
   return text;
 }
 
-RecordingCanvas::RecordingCanvas(HeadlessBackend& backend, Handle window)
-    : backend_(backend), window_(window) {}
+RecordingCanvas::RecordingCanvas(HeadlessBackend& backend, Handle window, Point origin)
+    : backend_(backend), window_(window), origin_(origin) {}
 
 void RecordingCanvas::Record(std::string line) {
   if (window_ != 0) backend_.AppendPaint(window_, std::move(line));
 }
 
 void RecordingCanvas::FillRect(const Rect& rect, Color color) {
-  Record("FillRect " + RectText(rect) + " " + ColorText(color));
+  Record("FillRect " + RectText(Moved(rect)) + " " + ColorText(color));
 }
 
 void RecordingCanvas::FrameRect(const Rect& rect, Color color) {
-  Record("FrameRect " + RectText(rect) + " " + ColorText(color));
+  Record("FrameRect " + RectText(Moved(rect)) + " " + ColorText(color));
 }
 
 void RecordingCanvas::Line(Point from, Point to, Color color, int width) {
+  from = Moved(from);
+  to = Moved(to);
   Record("Line " + std::to_string(from.x) + "," + std::to_string(from.y) + "-" +
          std::to_string(to.x) + "," + std::to_string(to.y) + " " + ColorText(color) + " " +
          std::to_string(width));
 }
 
 void RecordingCanvas::DrawEdge(const Rect& rect, std::uint32_t edges, std::uint32_t sides) {
-  Record("DrawEdge " + RectText(rect) + " " + std::to_string(edges) + " " + std::to_string(sides));
+  Record("DrawEdge " + RectText(Moved(rect)) + " " + std::to_string(edges) + " " +
+         std::to_string(sides));
 }
 
 void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
-  Record("TextOut " + std::to_string(x) + "," + std::to_string(y) + " " + std::string(text));
+  const Point at = Moved(Point{x, y});
+  Record("TextOut " + std::to_string(at.x) + "," + std::to_string(at.y) + " " + std::string(text));
 }
 
 void RecordingCanvas::DrawText(std::string_view text, Rect& rect, std::uint32_t flags) {
@@ -56,7 +60,8 @@ void RecordingCanvas::DrawText(std::string_view text, Rect& rect, std::uint32_t 
     rect.bottom = rect.top + size.cy;
     return;
   }
-  Record("DrawText " + RectText(rect) + " " + std::to_string(flags) + " " + std::string(text));
+  Record("DrawText " + RectText(Moved(rect)) + " " + std::to_string(flags) + " " +
+         std::string(text));
 }
 
 Size RecordingCanvas::TextExtent(std::string_view text) {
@@ -65,12 +70,12 @@ Size RecordingCanvas::TextExtent(std::string_view text) {
 
 void RecordingCanvas::DrawPixels(const Rect& dest, int width, int height, const std::uint32_t*,
                                  bool transparent) {
-  Record("DrawPixels " + RectText(dest) + " " + std::to_string(width) + "x" +
+  Record("DrawPixels " + RectText(Moved(dest)) + " " + std::to_string(width) + "x" +
          std::to_string(height) + (transparent ? " transparent" : ""));
 }
 
 void RecordingCanvas::ExcludeClipRect(const Rect& rect) {
-  Record("ExcludeClip " + RectText(rect));
+  Record("ExcludeClip " + RectText(Moved(rect)));
 }
 
 }  // namespace ornil::ui::headless

@@ -1,5 +1,6 @@
 // A canvas that writes what is drawn as lines of text into the paint log of a window, so tests
-// can see what a control painted; measuring uses the headless text rule.
+// can see what a control painted, in the window's client coordinates; measuring uses the headless
+// text rule.
 #pragma once
 
 #include <string>
@@ -12,8 +13,12 @@ class HeadlessBackend;
 
 class RecordingCanvas : public Canvas {
  public:
-  // window 0: measures only, records nothing.
-  RecordingCanvas(HeadlessBackend& backend, Handle window);
+  // window 0: measures only, records nothing. `origin`: where the drawing's (0, 0) lies in the
+  // window's client area, for a parent drawing under its child.
+  RecordingCanvas(HeadlessBackend& backend, Handle window, Point origin = {});
+
+  Handle Window() const { return window_; }
+  Point Origin() const { return origin_; }
 
   void SetFont(const Font& font) override { font_ = font; }
   void SetTextColor(Color color) override { textColor_ = color; }
@@ -30,9 +35,12 @@ class RecordingCanvas : public Canvas {
 
  private:
   void Record(std::string line);
+  Rect Moved(const Rect& rect) const { return rect.Offset(origin_.x, origin_.y); }
+  Point Moved(Point p) const { return {p.x + origin_.x, p.y + origin_.y}; }
 
   HeadlessBackend& backend_;
   Handle window_;
+  Point origin_;
   Font font_;
   Color textColor_ = kColorWindowText;
 };

@@ -161,7 +161,7 @@ bool Driver::SelectItem(ComboBox& combo, int index) {
   if (!Click(combo)) return false;
   auto* state = dynamic_cast<ComboBoxClass*>(backend_.ClassOf(combo.GetHandle()));
   if (state == nullptr || index < 0 || index >= static_cast<int>(state->items.size())) return false;
-  state->Pick(index);
+  backend_.InClass([&] { state->Pick(index); });
   ProcessMessages();
   return true;
 }
@@ -191,7 +191,8 @@ bool Driver::PickDate(DateTimePicker& picker, const SystemTime& date) {
   if (!Focus(picker)) return false;
   auto* state = dynamic_cast<DateTimeClass*>(backend_.ClassOf(picker.GetHandle()));
   if (state == nullptr) return false;
-  const bool picked = state->Pick(date);
+  bool picked = false;
+  backend_.InClass([&] { picked = state->Pick(date); });
   ProcessMessages();
   return picked;
 }

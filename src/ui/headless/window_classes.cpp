@@ -164,6 +164,18 @@ Size WindowClass::ClientSize() {
   return backend_.GetClientSize(window_);
 }
 
+// --- OrnilForm ---------------------------------------------------------------------------------
+
+void FormClass::Default(Message& m) {
+  if (m.msg != wm::EraseBackground) {
+    WindowClass::Default(m);
+    return;
+  }
+  const Size client = ClientSize();
+  backend_.DeviceCanvas(m.wParam)->FillRect({0, 0, client.cx, client.cy}, kColorBtnFace);
+  m.result = 1;
+}
+
 // --- EDIT ---------------------------------------------------------------------------------------
 
 EditClass::EditClass(HeadlessBackend& backend, ui::Handle window, const CreateParams& params)
@@ -205,6 +217,10 @@ void EditClass::Default(Message& m) {
       readOnly = m.wParam != 0;
       style_ = readOnly ? (style_ | es::ReadOnly) : (style_ & ~es::ReadOnly);
       m.result = 1;
+      return;
+    case wm::GetDlgCode:
+      m.result = dlgc::HasSetSel | dlgc::WantChars | dlgc::WantArrows |
+                 (edit.multiline ? dlgc::WantAllKeys : 0);
       return;
     case wm::Char: {
       if (readOnly) return;
@@ -248,6 +264,12 @@ void EditClass::Default(Message& m) {
 void ButtonClass::Default(Message& m) {
   const std::uint32_t type = style_ & bs::TypeMask;
   switch (m.msg) {
+    case wm::GetDlgCode:
+      m.result = type == bs::GroupBox      ? dlgc::Static
+                 : type == bs::RadioButton ? dlgc::Button | dlgc::RadioButton
+                 : type == bs::CheckBox    ? dlgc::Button
+                                           : dlgc::Button | dlgc::UndefPushButton;
+      return;
     case bm::GetCheck:
       m.result = static_cast<std::intptr_t>(check);
       return;
@@ -413,6 +435,14 @@ void ComboBoxClass::Default(Message& m) {
     case cb::GetDroppedState:
       m.result = dropped ? 1 : 0;
       return;
+    case wm::GetDlgCode: {
+      // Dropped down, it keeps Esc and Enter: they close the list.
+      const auto* key = reinterpret_cast<const platform::MessageRecord*>(m.lParam);
+      const bool closing = dropped && key != nullptr && key->message == wm::KeyDown &&
+                           (key->wParam == vk::Escape || key->wParam == vk::Return);
+      m.result = dlgc::WantArrows | dlgc::WantChars | (closing ? dlgc::WantMessage : 0);
+      return;
+    }
     case cb::GetEditSel:
       WriteSelection(m, edit.selStart, edit.selEnd);
       m.result = PackSelection(edit.selStart, edit.selEnd);
@@ -475,6 +505,8 @@ void ComboBoxClass::Default(Message& m) {
       const auto key = static_cast<std::uint16_t>(m.wParam);
       if (key == vk::F4) {
         SetDropped(!dropped);
+      } else if ((key == vk::Escape || key == vk::Return) && dropped) {
+        SetDropped(false);
       } else if ((key == vk::Down || key == vk::Up) && count > 0) {
         const int next = std::clamp(current + (key == vk::Down ? 1 : -1), 0, count - 1);
         if (next != current) Choose(next, true);
@@ -597,16 +629,28 @@ void ListBoxClass::Default(Message& m) {
                        : static_cast<std::intptr_t>(MakeWParam(static_cast<std::uint16_t>(i), 0));
       return;
     }
+    case wm::GetDlgCode:
+      m.result = dlgc::WantArrows | dlgc::WantChars;
+      return;
     case wm::LButtonDown: {
+      // The item is selected at once; the parent hears of it when the button comes up.
       backend_.Desktop().SetFocus(window_);
       const int i = ItemAt(PointFromParam(m.lParam));
-      if (i >= 0 && i != current) {
+      if (i < 0) return;
+      captured_ = true;
+      backend_.Desktop().SetCapture(window_);
+      if (i != current) {
         current = i;
         backend_.Invalidate(window_);
-        if (notify) NotifyParent(lb::SelChange);
       }
       return;
     }
+    case wm::LButtonUp:
+      if (!captured_) return;
+      captured_ = false;
+      if (backend_.Desktop().GetCapture() == window_) backend_.Desktop().SetCapture(0);
+      if (notify && count > 0) NotifyParent(lb::SelChange);
+      return;
     case wm::LButtonDblClk:
       if (notify) NotifyParent(lb::DblClk);
       return;
@@ -739,6 +783,9 @@ void DateTimeClass::Default(Message& m) {
     case dtm::GetMonthCal:
       m.result = static_cast<std::intptr_t>(monthCalendar);
       return;
+    case wm::GetDlgCode:
+      m.result = dlgc::WantArrows | dlgc::WantChars;
+      return;
     case wm::GetText:
     case wm::GetTextLength: {
       std::string text = Display();
@@ -783,6 +830,7 @@ std::unique_ptr<WindowClass> MakeWindowClass(HeadlessBackend& backend, ui::Handl
   if (name == "COMBOBOX") return std::make_unique<ComboBoxClass>(backend, window, params);
   if (name == "LISTBOX") return std::make_unique<ListBoxClass>(backend, window, params);
   if (name == "SysDateTimePick32") return std::make_unique<DateTimeClass>(backend, window, params);
+  if (name == "OrnilForm") return std::make_unique<FormClass>(backend, window, params);
   return std::make_unique<WindowClass>(backend, window, params);
 }
 

@@ -1,7 +1,8 @@
 // The headless stand-ins for the system's window classes: what EDIT, BUTTON, COMBOBOX, LISTBOX,
-// STATIC and SysDateTimePick32 do with the messages a control passes on, including the
-// notifications they send their parent. The test driver also reaches in here for what a user does
-// in a window that is not the control's own (a combo box's list, a picker's month calendar).
+// STATIC, SysDateTimePick32 and the toolkit's form class do with the messages a control passes on,
+// including the notifications they send their parent and the keys they keep from the dialog keys.
+// The test driver also reaches in here for what a user does in a window that is not the control's
+// own (a combo box's list, a picker's month calendar).
 #pragma once
 
 #include <cstdint>
@@ -62,6 +63,13 @@ struct EditState {
   void Select(std::intptr_t start, std::intptr_t end);
 };
 
+// The toolkit's "OrnilForm": a window class whose background brush is the button face.
+class FormClass : public WindowClass {
+ public:
+  using WindowClass::WindowClass;
+  void Default(Message& message) override;
+};
+
 class EditClass : public WindowClass {
  public:
   EditClass(HeadlessBackend& backend, Handle window, const CreateParams& params);
@@ -111,6 +119,9 @@ class ListBoxClass : public WindowClass {
   int current = -1;
   int itemHeight = 13;
   int top = 0;
+
+ private:
+  bool captured_ = false;  // a button went down on an item and is not up yet
 };
 
 class DateTimeClass : public WindowClass {

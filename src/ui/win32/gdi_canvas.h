@@ -22,6 +22,8 @@ class GdiCanvas : public Canvas {
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
 
+  HDC Dc() const { return dc_; }
+
   void SetFont(const Font& font) override;
   void SetTextColor(Color color) override;
   void FillRect(const Rect& rect, Color color) override;

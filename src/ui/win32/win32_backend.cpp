@@ -146,8 +146,24 @@ LRESULT Win32Backend::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     if (record.comboOwner != nullptr) routes_.pop_back();
     result = m.result;
   }
-  if (msg == WM_NCDESTROY) records_.erase(window);
+  if (msg == WM_NCDESTROY) {
+    records_.erase(window);
+    ForgetHints(window);
+  }
   return result;
+}
+
+void Win32Backend::ForgetHints(HWND window) {
+  tooltips_.erase(window);
+  for (auto& [form, tooltip] : tooltips_) {
+    // A form's tooltip goes before the form's controls do.
+    if (!::IsWindow(tooltip)) continue;
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(window);
+    SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void Win32Backend::DefaultHandler(Handle window, Message& m) {
@@ -229,7 +245,6 @@ void Win32Backend::DestroyWindow(Handle window) {
   HWND hwnd = H(window);
   for (auto& [h, record] : records_)
     if (h == hwnd || record.comboOwner == hwnd) record.control = nullptr;
-  tooltips_.erase(hwnd);
   ::DestroyWindow(hwnd);
 }
 
@@ -358,6 +373,22 @@ std::unique_ptr<Canvas> Win32Backend::DeviceCanvas(std::uintptr_t dc) {
 
 std::unique_ptr<Canvas> Win32Backend::ScreenCanvas() {
   return MakeWindowCanvas(*this, nullptr);
+}
+
+void Win32Backend::DrawParentBackground(Handle window, Canvas& canvas) {
+  HWND hwnd = H(window);
+  HWND parent = ::GetParent(hwnd);
+  auto* gdi = dynamic_cast<GdiCanvas*>(&canvas);
+  if (parent == nullptr || gdi == nullptr || !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) return;
+  HDC dc = gdi->Dc();
+  POINT origin{0, 0};
+  MapWindowPoints(hwnd, parent, &origin, 1);
+  // The parent draws in its own client coordinates; the clipping keeps it to this window's part.
+  const int saved = SaveDC(dc);
+  OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  RestoreDC(dc, saved);
 }
 
 HFONT Win32Backend::FontHandle(const Font& font) {

@@ -58,6 +58,7 @@ class Win32Backend : public Backend {
   std::unique_ptr<Canvas> WindowCanvas(Handle window) override;
   std::unique_ptr<Canvas> DeviceCanvas(std::uintptr_t dc) override;
   std::unique_ptr<Canvas> ScreenCanvas() override;
+  void DrawParentBackground(Handle window, Canvas& canvas) override;
   Size TextExtent(const Font& font, std::string_view text) override;
   Color ResolveColor(Color color) override;
   int SystemMetric(Metric metric) override;
@@ -98,6 +99,8 @@ class Win32Backend : public Backend {
   LRESULT Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   bool HandleCtlColor(Message& message);
   Control* ControlOf(HWND window);
+  // A window is gone: its tooltip and its tool in any form's tooltip go with it.
+  void ForgetHints(HWND window);
   void RegisterClasses();
   HWND Parking();
 
@@ -109,7 +112,7 @@ class Win32Backend : public Backend {
   std::vector<HWND> inDefault_;
   std::map<Font, HFONT, bool (*)(const Font&, const Font&)> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
-  std::map<HWND, HWND> tooltips_;
+  std::map<HWND, HWND> tooltips_;  // form → its tooltip
   int hintShow_ = 500;
   int hintHide_ = 2500;
   UINT nextId_ = 1000;
