@@ -30,7 +30,7 @@ template <class Base>
 void TLabelledControl<Base>::SetBorderColor(ui::Color color) {
   if (borderColor_ == color) return;
   borderColor_ = color;
-  this->Invalidate();
+  this->InvalidateFrame();
 }
 
 template <class Base>
@@ -66,6 +66,12 @@ template <class Base>
 void TLabelledControl<Base>::EnabledChanged() {
   Base::EnabledChanged();
   if (label_ != nullptr) label_->SetEnabled(this->Enabled());
+}
+
+template <class Base>
+void TLabelledControl<Base>::BiDiModeChanged() {
+  Base::BiDiModeChanged();
+  if (label_ != nullptr) label_->SetBiDiMode(this->GetBiDiMode());
 }
 
 template <class Base>

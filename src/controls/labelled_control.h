@@ -1,6 +1,6 @@
 // What the labelled controls (TBorderEdit, TBorderDateEdit, TBorderComboBox) share: a caption
 // label they own and keep beside them at a position and spacing, that follows their parent,
-// visibility and enabled state; and a border colour for their flat frame.
+// visibility, enabled state and reading order; and a border colour for their flat frame.
 #pragma once
 
 #include "controls/border_bound_label.h"
@@ -33,6 +33,7 @@ class TLabelledControl : public Base, public LabelHost {
  protected:
   void VisibleChanged() override;
   void EnabledChanged() override;
+  void BiDiModeChanged() override;
   void Notification(ui::Component* component, bool removing) override;
   // Puts `label` (owned by this control) in place of the current one, which is freed.
   void ReplaceEditLabel(TBorderBoundLabel* label);

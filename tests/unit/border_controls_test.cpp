@@ -119,6 +119,15 @@ TEST_F(BorderControls, TheLabelFollowsParentVisibilityAndEnabledStateUntilItIsFr
   edit->SetEnabled(true);
   EXPECT_TRUE(label->Enabled());
 
+  // The system's enabling counts as well, and so does the reading order.
+  world.desktop.EnableWindow(edit->GetHandle(), false);
+  EXPECT_FALSE(edit->Enabled());
+  EXPECT_FALSE(label->Enabled());
+  world.desktop.EnableWindow(edit->GetHandle(), true);
+  EXPECT_TRUE(label->Enabled());
+  edit->SetBiDiMode(ui::BiDiMode::RightToLeftReadingOnly);
+  EXPECT_EQ(label->GetBiDiMode(), ui::BiDiMode::RightToLeftReadingOnly);
+
   auto* other = ui::Make<ui::Form>(world.application.get());
   label->Hide();
   edit->SetParent(other);
@@ -153,6 +162,7 @@ TEST_F(BorderControls, TheFrameIsDrawnInTheBorderColourResolved) {
   EXPECT_TRUE(Has(log, "ExcludeClip 2,2,118,19"));
   EXPECT_TRUE(Has(log, "FillRect 1,1,119,20 #FFFFFF"));
 
+  world.backend.Paint(edit->GetHandle());
   edit->SetBorderColor(ui::kColorHighlight);
   EXPECT_TRUE(world.backend.Invalid(edit->GetHandle())) << "a new colour is painted again";
   log = PaintOf(*edit);

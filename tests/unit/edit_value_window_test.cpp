@@ -68,8 +68,8 @@ TEST_F(EditValue, ItOpensCentredOnTheWindowThatOwnsIt) {
   window->Show();
   const ui::Rect o = owner->BoundsRect();
   const ui::Rect w = window->BoundsRect();
-  EXPECT_EQ(w.left + w.Width() / 2, o.left + o.Width() / 2);
-  EXPECT_EQ(w.top + w.Height() / 2, o.top + o.Height() / 2);
+  EXPECT_EQ(w.left, o.left + (o.Width() - w.Width()) / 2);
+  EXPECT_EQ(w.top, o.top + (o.Height() - w.Height()) / 2);
 }
 
 }  // namespace

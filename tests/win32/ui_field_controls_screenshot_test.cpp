@@ -2,9 +2,7 @@
 // and disabled state, flat buttons focused and under the mouse, dividers in every layout and
 // alignment (out/field_controls.png), and the edit value window in text and date mode
 // (out/edit_value_text.png, out/edit_value_date.png).
-#include "platform/win32/win32_api.h"
-
-#include <gtest/gtest.h>
+#include "support/ui_fixture.h"
 
 #include <string>
 #include <tuple>
@@ -25,11 +23,6 @@
 
 namespace ornil {
 namespace {
-
-struct VirtualDisplay : ::testing::Environment {
-  void SetUp() override { ui::win32::PrepareVirtualDisplay(); }
-};
-const auto* const kDisplay = ::testing::AddGlobalTestEnvironment(new VirtualDisplay);
 
 ui::Font Arial() {
   ui::Font font;

@@ -1,9 +1,7 @@
 // The field controls on real windows under Wine: the typing scripts give the texts the headless
 // backend gives; labels are measured and placed; the frame and the flat button's rings reach
 // the screen in their colours; read-only check boxes and dates hold.
-#include "platform/win32/win32_api.h"
-
-#include <gtest/gtest.h>
+#include "support/ui_fixture.h"
 
 #include <string>
 #include <vector>
@@ -20,11 +18,6 @@
 
 namespace ornil {
 namespace {
-
-struct VirtualDisplay : ::testing::Environment {
-  void SetUp() override { ui::win32::PrepareVirtualDisplay(); }
-};
-const auto* const kDisplay = ::testing::AddGlobalTestEnvironment(new VirtualDisplay);
 
 // A user made of the messages a real one would cause.
 class MessageUser : public typing::User {
@@ -46,12 +39,11 @@ class MessageUser : public typing::User {
   ui::Backend& backend_;
 };
 
-struct FieldControls : ::testing::Test {
-  ui::win32::Win32Backend backend;
-  ui::Application app{backend};
+struct FieldControls : ui::Win32Ui {
   ui::Form* form = ui::Make<ui::Form>(&app);
 
   void SetUp() override {
+    ui::Win32Ui::SetUp();
     form->SetBounds(40, 40, 400, 300);
     form->Show();
   }
@@ -62,16 +54,19 @@ struct FieldControls : ::testing::Test {
     control->SetBounds(left, top, width, height);
     return control;
   }
-  // The colour on the screen at a point of a control's window.
-  COLORREF PixelOf(ui::Control& control, int x, int y) {
-    RedrawWindow(reinterpret_cast<HWND>(control.GetHandle()), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-    app.ProcessMessages();
-    HWND window = reinterpret_cast<HWND>(control.GetHandle());
+  // The colour on the screen at a point of a control's window, as it is now.
+  COLORREF ScreenPixel(ui::Control& control, int x, int y) {
+    HWND window = ui::Hwnd(control);
     HDC dc = GetWindowDC(window);
     const COLORREF color = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return color;
+  }
+  // The same after the whole window was painted again.
+  COLORREF PixelOf(ui::Control& control, int x, int y) {
+    RedrawWindow(ui::Hwnd(control), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    app.ProcessMessages();
+    return ScreenPixel(control, x, y);
   }
 };
 
@@ -89,8 +84,7 @@ TEST_F(FieldControls, TheLabelIsMeasuredAndPlacedOnRealWindows) {
   EXPECT_EQ(label->Height(), text.cy + 4 * GetSystemMetrics(SM_CYBORDER));
   EXPECT_EQ(label->Left() + label->Width() + 3, edit->Left());
   EXPECT_EQ(label->Top(), edit->Top() + (edit->Height() - label->Height()) / 2);
-  EXPECT_TRUE(GetWindowLongA(reinterpret_cast<HWND>(label->GetHandle()), GWL_STYLE) &
-              SS_CENTERIMAGE);
+  EXPECT_TRUE(GetWindowLongA(ui::Hwnd(*label), GWL_STYLE) & SS_CENTERIMAGE);
 }
 
 TEST_F(FieldControls, FrameAndRingsReachTheScreenInTheirColours) {
@@ -98,28 +92,26 @@ TEST_F(FieldControls, FrameAndRingsReachTheScreenInTheirColours) {
   EXPECT_EQ(PixelOf(*edit, 0, 0), RGB(127, 157, 185));
   EXPECT_EQ(PixelOf(*edit, 1, 1), GetSysColor(COLOR_WINDOW)) << "the client edge is covered";
   edit->SetBorderColor(RGB(255, 0, 0));
-  EXPECT_EQ(PixelOf(*edit, 60, 0), RGB(255, 0, 0));
+  app.ProcessMessages();
+  EXPECT_EQ(ScreenPixel(*edit, 60, 0), RGB(255, 0, 0)) << "the new colour painted by itself";
 
   auto* button = Add<TBorderBitBtn>(150, 60, 75, 25);
   auto* other = Add<ui::Edit>(150, 100, 75, 21);
   other->SetFocus();
   EXPECT_EQ(PixelOf(*button, 1, 1), GetSysColor(COLOR_BTNFACE)) << "the bevel is covered";
   button->Perform(ui::cm::MouseEnter);
-  HWND window = reinterpret_cast<HWND>(button->GetHandle());
-  HDC dc = GetWindowDC(window);
-  EXPECT_EQ(GetPixel(dc, 1, 1), RGB(192, 192, 192)) << "silver under the mouse";
-  EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_BTNFACE));
-  ReleaseDC(window, dc);
+  EXPECT_EQ(ScreenPixel(*button, 1, 1), RGB(192, 192, 192)) << "silver under the mouse";
+  EXPECT_EQ(ScreenPixel(*button, 0, 0), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(FieldControls, ReadOnlyCheckBoxAndDateHold) {
   auto* box = Add<TBorderCheckBox>(20, 20, 97, 17);
   box->SetReadOnly(true);
-  SendMessageA(reinterpret_cast<HWND>(box->GetHandle()), BM_CLICK, 0, 0);
+  SendMessageA(ui::Hwnd(*box), BM_CLICK, 0, 0);
   app.ProcessMessages();
   EXPECT_FALSE(box->Checked());
   box->SetReadOnly(false);
-  SendMessageA(reinterpret_cast<HWND>(box->GetHandle()), BM_CLICK, 0, 0);
+  SendMessageA(ui::Hwnd(*box), BM_CLICK, 0, 0);
   app.ProcessMessages();
   EXPECT_TRUE(box->Checked());
 
@@ -127,13 +119,13 @@ TEST_F(FieldControls, ReadOnlyCheckBoxAndDateHold) {
   date->SetDate(ui::SystemTime::Date(2024, 3, 5));
   date->SetReadOnly(true);
   date->SetFocus();
-  SendMessageA(reinterpret_cast<HWND>(date->GetHandle()), WM_KEYDOWN, VK_UP, 1);
-  SendMessageA(reinterpret_cast<HWND>(date->GetHandle()), WM_CHAR, '7', 1);
+  SendMessageA(ui::Hwnd(*date), WM_KEYDOWN, VK_UP, 1);
+  SendMessageA(ui::Hwnd(*date), WM_CHAR, '7', 1);
   EXPECT_TRUE(date->Date().SameDate(ui::SystemTime::Date(2024, 3, 5)));
   EXPECT_FALSE(date->IsTouched());
 
   // The drop-down button opens the calendar disabled; the button closes it again.
-  HWND picker = reinterpret_cast<HWND>(date->GetHandle());
+  HWND picker = ui::Hwnd(*date);
   RECT client{};
   GetClientRect(picker, &client);
   auto clickButton = [&] {
