@@ -36,6 +36,8 @@ mb::Table& AddParcels(MapInfoHost& host) {
   t.AddRowTexts(
       {"4", "Б-8"_cp, "1", "3", "2300000", "95.125", "28.02.2021", "T", "Сдан в аренду"_cp});
   t.AddRowTexts({"5", "В-1"_cp, "5", "0", "0", "0.5", "31.12.1999", "F", "Пустырь"_cp});
+  for (int id = 1; id <= 5; ++id)
+    t.objects[id] = {10.0 * id, 0, 10.0 * id + 8, 8};
   return t;
 }
 
@@ -67,6 +69,8 @@ mb::Table& AddDistricts(MapInfoHost& host) {
   t.AddRowTexts({"1", "Центральный"_cp, "120000"});
   t.AddRowTexts({"2", "Северный"_cp, "85000"});
   t.AddRowTexts({"3", "Заречный"_cp, "40500"});
+  for (int id = 1; id <= 3; ++id)
+    t.objects[id] = {20.0 * id - 20, -10, 20.0 * id, 20};
   return t;
 }
 

@@ -10,6 +10,8 @@
 
 namespace ornil::sim::data {
 
+// Map objects: parcel n is the box (10n, 0)-(10n+8, 8); district n is (20n-20, -10)-(20n, 20).
+//
 // Parcels: Id (integer), Номер (character 20), Владелец (integer, an owner's Id), Этажность
 // (small integer), Стоимость (decimal 12.2), Площадь (float), Дата_регистрации (date), Жилой
 // (logical), Примечание (character 60). Five rows; row 3 has a blank date and an empty note, row 2

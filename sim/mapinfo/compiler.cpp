@@ -390,8 +390,9 @@ NodePtr CompileAggregate(const Expr& e, Scope& scope, Aggregate::Kind kind) {
 // variable and no table of that name is open.
 NodePtr CompileNameArgument(const Expr& e, Scope& scope) {
   if (e.kind == Expr::Kind::Name) {
-    const Variable* v = scope.ws.FindVariable(e.text);
-    if (v == nullptr || scope.ws.FindOpen(e.text) != nullptr) {
+    const bool variable = scope.ws.FindVariable(e.text) != nullptr ||
+                          (scope.ws.names != nullptr && scope.ws.names->IsVariable(e.text));
+    if (!variable || scope.ws.FindOpen(e.text) != nullptr) {
       return MakeLiteral(Value::Text(e.text));
     }
   }
@@ -408,6 +409,9 @@ NodePtr CompileCall(const Expr& e, Scope& scope) {
       {"count", Aggregate::Kind::Count}};
   for (const auto& [word, kind] : kAggregates) {
     if (name == word) return CompileAggregate(e, scope, kind);
+  }
+  if (scope.ws.names != nullptr) {
+    if (NodePtr program = scope.ws.names->Call(e, scope)) return program;
   }
   const Builtin* f = FindBuiltin(name);
   if (f == nullptr) throw HostError("Unknown function " + e.text);
@@ -431,6 +435,9 @@ NodePtr CompileName(const std::string& name, Scope& scope) {
     if (column >= 0) return std::make_unique<RowColumn>(*scope.rowTable, column);
     if (EqualNoCase(name, "rowid")) return std::make_unique<RowIdOfRow>();
   }
+  if (scope.ws.names != nullptr) {
+    if (NodePtr program = scope.ws.names->Variable(name)) return program;
+  }
   if (const Variable* v = scope.ws.FindVariable(name)) {
     return std::make_unique<VariableRef>(scope.ws, *v);
   }
@@ -445,6 +452,9 @@ NodePtr CompileMember(const Expr& e, Scope& scope) {
     if (column >= 0) return std::make_unique<RowColumn>(*scope.rowTable, column);
     if (EqualNoCase(e.member, "rowid")) return std::make_unique<RowIdOfRow>();
     throw HostError("Column " + e.member + " is not in table " + e.text);
+  }
+  if (scope.ws.names != nullptr) {
+    if (NodePtr program = scope.ws.names->Field(e)) return program;
   }
   const Table* table = scope.ws.Find(e.text);
   if (table == nullptr) throw HostError("Table " + e.text + " is not open");

@@ -46,6 +46,19 @@ struct Scope {
   std::vector<AggregateNode*>* aggregates = nullptr;  // where aggregates are allowed: collects them
 };
 
+// What a running MapBasic program knows besides the host: its variables, its procedures and DLL
+// functions, and the functions only programs have. While a program's own statement runs, the
+// workspace points here and names are looked up here first (after the columns of a row).
+class NameResolver {
+ public:
+  virtual ~NameResolver() = default;
+  virtual bool IsVariable(const std::string& name) = 0;
+  // Each gives null for a name that is not the program's, which the host then resolves.
+  virtual NodePtr Variable(const std::string& name) = 0;
+  virtual NodePtr Field(const Expr& member) = 0;
+  virtual NodePtr Call(const Expr& call, Scope& scope) = 0;
+};
+
 // Throws HostError.
 NodePtr Compile(const Expr& e, Scope& scope);
 

@@ -229,9 +229,17 @@ Value SelectionInfo(Workspace& ws, const Args& a) {
   }
 }
 
+// The message of a remote program (1000) is text; the other answers are numbers and logicals,
+// whose kind depends on the event (click coordinates are floats).
+int CommandInfoType(const Nodes& args) {
+  return ConstantCode(args, 0) == 1000 ? kChar : kFloat;
+}
+
 Value CommandInfo(Workspace& ws, const Args& a) {
-  auto it = ws.commandInfo.find(IntOf(a[0]));
-  return it == ws.commandInfo.end() ? Value::Integer(0) : it->second;
+  const int code = IntOf(a[0]);
+  auto it = ws.commandInfo.find(code);
+  if (it != ws.commandInfo.end()) return it->second;
+  return code == 1000 ? Value::Text("") : Value::Integer(0);
 }
 
 int SystemInfoType(const Nodes& args) {
@@ -401,7 +409,7 @@ constexpr Builtin kBuiltins[] = {
     {"numwindows", 0, 0, 0, Integer, NumWindows},
     {"numtables", 0, 0, 0, Integer, NumTables},
     {"selectioninfo", 1, 1, 0, SelectionInfoType, SelectionInfo},
-    {"commandinfo", 1, 1, 0, Integer, CommandInfo},
+    {"commandinfo", 1, 1, 0, CommandInfoType, CommandInfo},
     {"systeminfo", 1, 1, 0, SystemInfoType, SystemInfo},
     {"getmetadata$", 2, 2, 0b1, Text, GetMetadata},
     {"pathtotablename$", 1, 1, 0b1, Text, PathToTableNameFn},

@@ -70,16 +70,19 @@ mb::Value MapInfoHost::Evaluate(std::string_view expression) {
 }
 
 MapInfoHost::Outcome MapInfoHost::Run(std::string_view statements) {
+  Outcome outcome;
   try {
     for (const auto& statement : OneStatement(statements))
       mb::RunStatement(workspace_, statement);
-    return {};
   } catch (const std::exception& e) {
     lastError_ = e.what();
+    outcome = {false, lastError_};
   } catch (...) {
     lastError_ = "Unknown failure in \"" + std::string(statements) + "\"";
+    outcome = {false, lastError_};
   }
-  return {false, lastError_};
+  DeliverEvents();
+  return outcome;
 }
 
 mb::Table& MapInfoHost::AddTable(mb::TableSpec layout) {
@@ -119,10 +122,51 @@ void MapInfoHost::UserSelect(std::string_view table, const std::vector<int>& row
   } else {
     workspace_.SelectPending(std::move(selection));
   }
+  DeliverEvents();
 }
 
 void MapInfoHost::UserCloseWindow(int id) {
   workspace_.CloseWindow(id);
+  DeliverEvents();
+}
+
+bool MapInfoHost::WindowDestroyed(std::uintptr_t handle) {
+  const bool known = workspace_.ForgetWindow(handle);
+  DeliverEvents();
+  return known;
+}
+
+int MapInfoHost::AddEventListener(EventListener listener) {
+  listeners_[nextListener_] = std::move(listener);
+  return nextListener_++;
+}
+
+void MapInfoHost::RemoveEventListener(int id) {
+  listeners_.erase(id);
+}
+
+void MapInfoHost::DeliverEvents() {
+  if (delivering_) return;
+  delivering_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{delivering_};
+  // A handler's own statements may raise more events; a handler that always does is cut off.
+  constexpr int kMostEvents = 10000;
+  int delivered = 0;
+  while (!workspace_.events.empty() && delivered++ < kMostEvents) {
+    const mb::HostEvent event = std::move(workspace_.events.front());
+    workspace_.events.erase(workspace_.events.begin());
+    const auto listeners = listeners_;  // a handler may end its program
+    for (const auto& [id, listener] : listeners) {
+      if (!listeners_.contains(id)) continue;
+      for (const auto& [code, value] : event.info)
+        workspace_.commandInfo[code] = value;
+      listener(event);
+    }
+  }
+  workspace_.events.clear();
 }
 
 }  // namespace ornil::sim

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,7 +68,15 @@ class MapInfoHost : public DdeServer {
   void UserSelect(std::string_view table, const std::vector<int>& rowIds);
   void UserCloseWindow(int id);
   // A desktop that destroyed a host window's handle itself tells the host here.
-  bool WindowDestroyed(std::uintptr_t handle) { return workspace_.ForgetWindow(handle); }
+  bool WindowDestroyed(std::uintptr_t handle);
+
+  // Running programs hear of the host's events: DeliverEvents hands every raised event to each
+  // listener in turn, with CommandInfo set from the event. Events that handlers raise meanwhile
+  // wait for the delivery under way, so handlers never nest.
+  using EventListener = std::function<void(const mb::HostEvent&)>;
+  int AddEventListener(EventListener listener);
+  void RemoveEventListener(int id);
+  void DeliverEvents();
 
   // "expression: error" for every Request that answered no data.
   const std::vector<std::string>& FailedRequests() const { return failedRequests_; }
@@ -80,6 +90,9 @@ class MapInfoHost : public DdeServer {
   std::unordered_map<std::string, mb::ExprPtr> parsed_;
   std::vector<std::string> failedRequests_;
   std::string lastError_;
+  std::map<int, EventListener> listeners_;
+  int nextListener_ = 1;
+  bool delivering_ = false;
 };
 
 }  // namespace ornil::sim

@@ -38,7 +38,11 @@ struct SyntaxError {
 
 class Parser {
  public:
-  explicit Parser(std::string_view source) : source_(source), tokens_(Tokenize(source)) {}
+  explicit Parser(std::string_view source)
+      : source_(source), owned_(Tokenize(source)), tokens_(owned_) {}
+  // Parses from `pos` in tokens that were made elsewhere from `source` (a program's text).
+  Parser(std::string_view source, const std::vector<Token>& tokens, std::size_t pos)
+      : source_(source), tokens_(tokens), pos_(pos) {}
 
   ExprPtr WholeExpression() {
     ExprPtr e = Expression();
@@ -59,8 +63,21 @@ class Parser {
   }
 
   std::string StatementText() const {
-    return std::string(text::Trim(source_.substr(statementStart_)));
+    const std::string_view rest = source_.substr(std::min(statementStart_, source_.size()));
+    return std::string(text::Trim(rest.substr(0, rest.find('\n'))));
   }
+
+  // One expression or one statement from the current token; the position is left after it.
+  ExprPtr ExpressionHere() {
+    statementStart_ = Peek().position;
+    return Expression();
+  }
+  Statement StatementHere() {
+    statementStart_ = Peek().position;
+    StatementBody body = OneStatement();
+    return {std::move(body), StatementText()};
+  }
+  std::size_t Position() const { return pos_; }
 
  private:
   // Tokens.
@@ -582,7 +599,8 @@ class Parser {
   }
 
   std::string_view source_;
-  std::vector<Token> tokens_;
+  std::vector<Token> owned_;
+  const std::vector<Token>& tokens_;
   std::size_t pos_ = 0;
   int depth_ = 0;
   std::size_t statementStart_ = 0;
@@ -614,6 +632,36 @@ std::vector<Statement> ParseStatements(std::string_view source) {
   } catch (const SyntaxError& e) {
     throw HostError("Syntax error in statement \"" + parser->StatementText() + "\": " + e.what);
   }
+}
+
+namespace {
+
+template <class Parse>
+auto ParseAt(std::string_view source, const std::vector<Token>& tokens, std::size_t& pos,
+             const char* what, Parse parse) {
+  Parser parser(source, tokens, pos);
+  try {
+    auto parsed = parse(parser);
+    pos = parser.Position();
+    return parsed;
+  } catch (const SyntaxError& e) {
+    throw HostError("Syntax error in " + std::string(what) + " \"" + parser.StatementText() +
+                    "\": " + e.what);
+  }
+}
+
+}  // namespace
+
+ExprPtr ParseExpressionAt(std::string_view source, const std::vector<Token>& tokens,
+                          std::size_t& pos) {
+  return ParseAt(source, tokens, pos, "expression",
+                 [](Parser& parser) { return parser.ExpressionHere(); });
+}
+
+Statement ParseStatementAt(std::string_view source, const std::vector<Token>& tokens,
+                           std::size_t& pos) {
+  return ParseAt(source, tokens, pos, "statement",
+                 [](Parser& parser) { return parser.StatementHere(); });
 }
 
 }  // namespace ornil::sim::mb

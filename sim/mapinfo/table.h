@@ -77,6 +77,11 @@ class Table {
   const Metadata& Meta() const { return metadata_; }
   // Set Table switches, such as "userclose" → false.
   std::map<std::string, bool> userFlags;
+  // Mappable tables: the object of a row, as its bounding box in map coordinates.
+  struct Box {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  };
+  std::map<int, Box> objects;
 
  private:
   struct Row {

@@ -49,13 +49,15 @@ void RunUpdate(Workspace& ws, const UpdateStmt& s) {
     }
     sets.emplace_back(column, Compile(*expr, scope));
   }
-  for (int id : MatchingRows(ws, t, s.where)) {
+  const std::vector<int> rows = MatchingRows(ws, t, s.where);
+  for (int id : rows) {
     std::vector<Value> values;
     for (const auto& [column, node] : sets)
       values.push_back(node->Eval(id));
     for (std::size_t i = 0; i < sets.size(); ++i)
       t.Write(id, sets[i].first, values[i]);
   }
+  if (!rows.empty()) ws.TableChanged(t);
 }
 
 void RunInsert(Workspace& ws, const InsertStmt& s) {
@@ -83,6 +85,7 @@ void RunInsert(Workspace& ws, const InsertStmt& s) {
     row[columns[i]] = EvaluateConstant(ws, *s.values[i]);
   t.AddRow(row);
   t.MarkEdited();
+  ws.TableChanged(t);
 }
 
 void RunCloseTable(Workspace& ws, const CloseTableStmt& s) {

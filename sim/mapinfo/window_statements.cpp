@@ -61,6 +61,8 @@ void RunMap(Workspace& ws, const MapStmt& s) {
   HostWindow w;
   w.type = kMapWindow;
   w.table = first;
+  for (const auto& name : s.tables)
+    w.layers.push_back(RequireTable(ws, name).Name());
   w.title = names + " Map";
   ws.OpenWindow(std::move(w));
 }

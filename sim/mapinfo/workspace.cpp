@@ -82,19 +82,60 @@ std::string Workspace::NextQueryName() {
   return name;
 }
 
+namespace {
+
+// CommandInfo of a selection change: one row selected, several, or none, and the first row's
+// base row.
+HostEvent SelectionEvent(const Table* selection) {
+  HostEvent e{HostEvent::Kind::SelectionChanged, {}};
+  const int rows = selection ? selection->RowCount() : 0;
+  e.info[1] = Value::Integer(rows == 1 ? 1 : rows > 1 ? 3 : 4);
+  e.info[2] = Value::Integer(rows >= 1 ? selection->BaseRowOf(1) : 0);
+  return e;
+}
+
+HostEvent WindowEvent(HostEvent::Kind kind, int id) {
+  return {kind, {{1, Value::Integer(id)}}};
+}
+
+}  // namespace
+
 void Workspace::SelectOpen(Table& table) {
   pendingSelection_.reset();
   selectionName_ = table.Name();
+  Raise(SelectionEvent(&table));
 }
 
 void Workspace::SelectPending(std::unique_ptr<Table> table) {
   pendingSelection_ = std::move(table);
   selectionName_.clear();
+  Raise(SelectionEvent(pendingSelection_.get()));
 }
 
 void Workspace::ClearSelection() {
+  const bool had = HasSelection();
   pendingSelection_.reset();
   selectionName_.clear();
+  if (had) Raise(SelectionEvent(nullptr));
+}
+
+void Workspace::Raise(HostEvent event) {
+  // Nobody may be delivering (a host without programs): keep the latest events only.
+  constexpr std::size_t kKept = 1000;
+  if (events.size() >= kKept) events.erase(events.begin(), events.begin() + kKept / 2);
+  events.push_back(std::move(event));
+}
+
+void Workspace::TableChanged(const Table& table) {
+  const Table* base = table.IsQuery() && table.Base() ? table.Base() : &table;
+  for (const auto& w : windows_) {
+    if (w.type != kMapWindow) continue;
+    const bool shows = EqualNoCase(w.table, base->Name()) ||
+                       std::any_of(w.layers.begin(), w.layers.end(), [&](const std::string& layer) {
+                         return EqualNoCase(layer, base->Name());
+                       });
+    if (shows) Raise(WindowEvent(HostEvent::Kind::WindowChanged, w.id));
+  }
 }
 
 bool Workspace::HasSelection() const {
@@ -173,6 +214,7 @@ bool Workspace::ForgetWindow(std::uintptr_t handle) {
   const int id = it->id;
   windows_.erase(it);
   if (frontWindow_ == id) frontWindow_ = windows_.empty() ? 0 : windows_.back().id;
+  Raise(WindowEvent(HostEvent::Kind::WindowClosed, id));
   return true;
 }
 
@@ -183,6 +225,7 @@ void Workspace::CloseWindow(int id) {
   const HostWindow closed = *it;
   windows_.erase(it);
   if (frontWindow_ == id) frontWindow_ = windows_.empty() ? 0 : windows_.back().id;
+  Raise(WindowEvent(HostEvent::Kind::WindowClosed, id));
   if (onWindowClosed) onWindowClosed(closed);
 }
 

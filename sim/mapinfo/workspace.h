@@ -26,6 +26,7 @@ struct HostWindow {
   std::uintptr_t handle = 0;
   int type = kMapWindow;
   std::string table;
+  std::vector<std::string> layers;  // map: the tables shown, the top layer first
   std::string title;
   bool readOnly = false;
   bool redraw = true;
@@ -33,6 +34,16 @@ struct HostWindow {
   std::uintptr_t parent = 0;          // from Set Next Document Parent
   std::vector<std::string> captions;  // browser: the column captions
 };
+
+// Something that happened in the host which running MapBasic programs hear of through their
+// handlers; `info` holds what CommandInfo answers inside the handler.
+struct HostEvent {
+  enum class Kind { SelectionChanged, WindowChanged, WindowClosed };
+  Kind kind = Kind::SelectionChanged;
+  std::map<int, Value> info;
+};
+
+class NameResolver;
 
 struct Variable {
   std::string name;  // as declared
@@ -106,7 +117,16 @@ class Workspace {
   std::vector<std::string> messages;  // the message window, one entry per print
   std::vector<int> menuCommands;      // Run Menu Command, in order
   std::map<int, Value> commandInfo;   // CommandInfo answers the host's last event left
-  int today = 20240115;               // CurDate(), yyyymmdd: fixed, so runs repeat
+
+  // Events raised and not yet handed to the programs (the host delivers them).
+  std::vector<HostEvent> events;
+  void Raise(HostEvent event);
+  // The rows of a table changed: its map windows change.
+  void TableChanged(const Table& table);
+
+  // The running program whose statement is being run, for its names; null otherwise.
+  NameResolver* names = nullptr;
+  int today = 20240115;  // CurDate(), yyyymmdd: fixed, so runs repeat
 
  private:
   std::vector<std::unique_ptr<Table>> tables_;

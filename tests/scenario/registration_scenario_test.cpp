@@ -1,9 +1,10 @@
-// The companion's start-up calls through the exports against the simulated host and companion:
-// what registration asks on the way, and the cases where the identifier global or the window
-// handle decide.
+// The companion program's start-up through the exports against the simulated host: what
+// registration asks on the way, the identifier it registers, the library telling it its
+// identifier again, and a start-up that finds no MapInfo.
 #include <gtest/gtest.h>
 
 #include "exports/ornil_exports.h"
+#include "platform/ddeml_codes.h"
 #include "support/host_world.h"
 #include "text/cp1251.h"
 
@@ -26,6 +27,10 @@ TEST(Registration, TheStartUpCallsGiveWorkingHandles) {
   EXPECT_EQ(w.Transcript(),
             (std::vector<std::string>{"R: iGlobalApplicationIdentifier", "R: SystemInfo(9)"}));
   EXPECT_TRUE(w.ShownTexts().empty());
+  const auto window = w.pending.CallsOf("SetApplicationWindowHandle");
+  ASSERT_EQ(window.size(), 1u);
+  EXPECT_EQ(window[0].args[0], std::to_string(w.host.MainWindow()));
+  EXPECT_TRUE(w.pending.CallsOf("SetOptionsFile").empty()) << "no options file beside it";
 
   const TMapInfo link = w.Link();
   EXPECT_TRUE(
@@ -37,34 +42,28 @@ TEST(Registration, TheIdentifierComesFromTheClock) {
   HostWorld w(Unregistered());
   w.clock.seconds = 12345;
   w.Register();
-  const std::int32_t expected = GetApplicationId(32767);
+  const std::int32_t expected = GetApplicationId(32766) + 1;
   EXPECT_EQ(w.handles.identifier, expected);
-  EXPECT_EQ(w.companion.globalApplicationId, expected);
+  EXPECT_EQ(w.companion.GlobalApplicationId(), expected);
 }
 
-TEST(Registration, FailsWhileTheGlobalIsNotSet) {
+TEST(Registration, ASecondInWhichTheGeneratorDrawsZeroStillRegisters) {
   HostWorld w(Unregistered());
-  sim::Companion::StartOptions options;
-  options.identifier = 41;
-  options.setGlobalFirst = false;
-  w.Register(options);
-  EXPECT_EQ(w.handles.applicationConv, 0u);
-  ASSERT_EQ(w.ShownTexts().size(), 1u);
-  EXPECT_NE(w.ShownTexts()[0].find("Не установлен сеанс"), std::string::npos);
-}
-
-TEST(Registration, ARegisteredCompanionThatLostItsGlobalIsToldItAgain) {
-  HostWorld w(Unregistered());
-  sim::Companion::StartOptions options;
-  options.identifier = 41;
-  w.Register(options);
-  ASSERT_NE(w.handles.applicationConv, 0u);
-  w.companion.globalApplicationId = 0;
-  options.setGlobalFirst = false;
-  w.Register(options);
+  for (w.clock.seconds = 0; GetApplicationId(32766) != 0; ++w.clock.seconds) {
+  }
+  w.Register();
+  EXPECT_EQ(w.handles.identifier, 1) << "the library has no identifier 0";
   EXPECT_NE(w.handles.applicationConv, 0u);
+  EXPECT_TRUE(w.ShownTexts().empty());
+}
+
+TEST(Registration, ARegisteredProgramThatLostItsGlobalIsToldItAgain) {
+  HostWorld w;
+  w.companion.SetGlobalApplicationId(0);
+  std::string directory = w.companion.Directory();
+  EXPECT_NE(RegisterApplication(w.handles.identifier, directory.data()), 0u);
   EXPECT_EQ(w.companion.InternalProcedures(), (std::vector<std::string>{"SetGlobalApplicationId"}));
-  EXPECT_EQ(w.companion.globalApplicationId, 41);
+  EXPECT_EQ(w.companion.GlobalApplicationId(), w.handles.identifier);
   EXPECT_TRUE(w.ShownTexts().empty());
 }
 
@@ -81,15 +80,33 @@ TEST(Registration, OnlyTheHostWithTheGivenWindowBecomesTheMapInfoConversation) {
   w.dde.RemoveServer(otherId);
 }
 
-TEST(Registration, AWrongWindowHandleFindsNoMapInfo) {
+TEST(Registration, AProgramThatFindsNoMapInfoUnregistersAndEnds) {
   HostWorld w(Unregistered());
-  sim::Companion::StartOptions options;
-  options.mapInfoWindow = 0x0BAD0;
-  w.Register(options);
-  EXPECT_NE(w.handles.applicationConv, 0u);
-  EXPECT_EQ(w.handles.mapInfoConv, 0u);
-  ASSERT_EQ(w.ShownTexts().size(), 1u);
+  w.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+    if (t.text == "SystemInfo(9)") return dde::DMLERR_NOTPROCESSED;
+    return std::nullopt;
+  });
+  w.Register();
+  EXPECT_TRUE(w.companion.Program().Ended());
+  EXPECT_TRUE(w.companion.Program().HaltMessage().empty());
+  ASSERT_EQ(w.ShownTexts().size(), 1u) << "the library says why, the program adds nothing";
   EXPECT_NE(w.ShownTexts()[0].find("GetMapInfoDdeConv"), std::string::npos);
+  EXPECT_EQ(w.dde.OpenConversations(), 1)
+      << "the library's conversation with the program is gone; its MapInfo list stays for a retry";
+  EXPECT_TRUE(w.pending.CallsOf("SetApplicationWindowHandle").empty());
+}
+
+TEST(Registration, AnOptionsFileBesideTheProgramIsHandedToTheLibrary) {
+  HostWorld w(Unregistered());
+  const std::string options = w.companion.Directory() + "options.ini";
+  w.companion.files.insert(options);
+  w.Register();
+  const auto set = w.pending.CallsOf("SetOptionsFile");
+  ASSERT_EQ(set.size(), 1u);
+  EXPECT_TRUE(sim::mb::EqualNoCase(set[0].args[0], options)) << set[0].args[0];
+  const auto order = w.pending.calls;
+  ASSERT_GE(order.size(), 2u);
+  EXPECT_EQ(order[0].name, "SetApplicationWindowHandle") << "the window first, then the options";
 }
 
 }  // namespace

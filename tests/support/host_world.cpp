@@ -8,7 +8,7 @@ namespace ornil::testing {
 HostWorld::HostWorld(Options options) {
   PutHostWindowsOnTheDesktop();
   host.Attach(dde);
-  companion.Attach(dde, atoms, files);
+  companion.Attach(dde, atoms, files, desktop, options.flavour);
   if (options.sampleTables) sim::data::AddSampleTables(host);
   if (options.registerLibrary) {
     Register();
@@ -16,8 +16,13 @@ HostWorld::HostWorld(Options options) {
   }
 }
 
-void HostWorld::Register(const sim::Companion::StartOptions& options) {
-  handles = companion.Start(options);
+void HostWorld::Register() {
+  handles = companion.Start();
+}
+
+bool HostWorld::ClickInfoTool(int mapWindow, double x, double y, platform::ScreenPoint screen) {
+  desktop.SetCursorPos(screen);
+  return companion.ClickInfoTool(mapWindow, x, y);
 }
 
 void HostWorld::PutHostWindowsOnTheDesktop() {

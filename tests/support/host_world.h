@@ -1,6 +1,8 @@
-// A simulated world with MapInfo and the companion in it: the host serves "MapInfo"/"System", the
-// companion its program path, the sample tables are open, and the companion has registered with
-// the library through the exports. The host's main window and its document windows are windows of
+// A simulated world with MapInfo and the companion in it: the host serves "MapInfo"/"System", our
+// companion program (companion/, run by the host) its program path, the sample tables are open,
+// and the program has started: registered with the library through the exports, its menu and map
+// tool made. The library's window exports still to come answer through recorded stand-ins
+// (`pending`). The host's main window and its document windows are windows of
 // the simulated desktop: a map or browser window the host opens gets a desktop handle, closing it
 // in the host destroys it there, and destroying it on the desktop (the user closing it) closes it
 // in the host. A test then works through the link:
@@ -16,8 +18,10 @@
 #include <vector>
 
 #include "host/mapbasic_link.h"
+#include "platform/window_manager.h"
 #include "sim/companion/companion.h"
 #include "sim/mapinfo/mapinfo_host.h"
+#include "support/pending_exports.h"
 #include "support/sim_world.h"
 
 namespace ornil::testing {
@@ -28,6 +32,7 @@ namespace detail {
 struct HostParts {
   sim::MapInfoHost host;
   sim::Companion companion{host};
+  PendingExports pending{companion.Natives()};
 };
 }  // namespace detail
 
@@ -35,15 +40,20 @@ class HostWorld : public detail::HostParts, public SimWorld {
  public:
   struct Options {
     bool sampleTables = true;
-    bool registerLibrary = true;
+    bool registerLibrary = true;  // start the companion program
+    sim::Companion::Flavour flavour = sim::Companion::Flavour::Bits64;
   };
   HostWorld() : HostWorld(Options{}) {}
   explicit HostWorld(Options options);
 
   // A link with the handles the companion obtained, as a window of the library would hold it.
   TMapInfo Link() const;
-  // Registers the companion with the library (when the options left it out).
-  void Register(const sim::Companion::StartOptions& options = {});
+  // Starts the companion program, which registers with the library (when the options left it
+  // out).
+  void Register();
+  // The user clicks with the companion's map tool in a map window: at map point (x, y), which is
+  // at `screen` on the screen.
+  bool ClickInfoTool(int mapWindow, double x, double y, platform::ScreenPoint screen);
 
   // The desktop window of a host window id; 0 when there is none.
   std::uintptr_t WindowHandle(int hostWindowId);

@@ -1,5 +1,5 @@
-// The simulated companion between the library and the host: how it reports each statement, when
-// it shows an error, its identifier global and the internal procedure messages.
+// The companion program between the library and the simulated host: how it reports each
+// statement, when it shows an error, its identifier global and the internal procedure messages.
 #include <gtest/gtest.h>
 
 #include "exports/ornil_exports.h"
@@ -56,11 +56,13 @@ TEST(Companion, InternalProceduresAreMessagesNotStatements) {
 
 TEST(Companion, AnswersItsIdentifierGlobalAndNothingElse) {
   HostWorld w;
-  w.companion.globalApplicationId = 77;
-  EXPECT_EQ(w.companion.Request("iGlobalApplicationIdentifier"), "77");
-  EXPECT_EQ(w.companion.Request("SystemInfo(9)"), std::nullopt);
-  w.companion.Execute("*#Internal Procedure:SetGlobalApplicationId");
-  EXPECT_EQ(w.companion.globalApplicationId, w.handles.identifier);
+  sim::MapBasicApplication& program = w.companion.Program();
+  w.companion.SetGlobalApplicationId(77);
+  EXPECT_EQ(program.Request("iGlobalApplicationIdentifier"), "77");
+  EXPECT_EQ(program.Request("SystemInfo(9)"), "") << "its query handler knows nothing else";
+  program.Execute("*#Internal Procedure:SetGlobalApplicationId");
+  EXPECT_EQ(w.companion.GlobalApplicationId(), w.handles.identifier);
+  EXPECT_TRUE(w.companion.Statements().empty()) << "a message is no statement";
 }
 
 TEST(Companion, GarbageNeverLeavesTheHandlerAndReadsAsFailure) {

@@ -1,0 +1,300 @@
+// The companion program as a user meets it in the simulated host: its menu and pad, the map tool
+// on a parcel, the value-list commands the library offers and withdraws, the host's events while
+// the library saves, statements that fail, ending the program, and the 32-bit flavour. The window
+// exports still to come answer through recorded stand-ins, so these tests see exactly what the
+// program asks of the library.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "exports/ornil_exports.h"
+#include "host/error_reporting.h"
+#include "sim/data/sample_tables.h"
+#include "sim/mapinfo/declaration_check.h"
+#include "support/host_world.h"
+#include "text/cp1251.h"
+
+namespace ornil::testing {
+namespace {
+
+using namespace std::string_literals;
+
+std::vector<std::string> Names(const std::vector<PendingExports::Call>& calls) {
+  std::vector<std::string> names;
+  for (const auto& c : calls)
+    names.push_back(c.name);
+  return names;
+}
+
+// A map of the parcels over the districts; gives its window id.
+int MapParcels(HostWorld& w) {
+  EXPECT_TRUE(w.Link().ExecuteMapBasic("Map from \"Parcels\", \""s + sim::data::kDistricts + "\""));
+  return w.host.Workspace().FrontWindowId();
+}
+
+TEST(CompanionProgram, OffersItsMenuAndPadWithTheValueCommandsWithdrawn) {
+  HostWorld w;
+  const auto& ui = w.companion.Program().Runtime().Ui();
+  EXPECT_EQ(ui.MenuBar(), (std::vector<std::string>{"Ornil"}));
+  EXPECT_TRUE(w.companion.MenuItemEnabled("Настройка таблицы..."_cp));
+  EXPECT_TRUE(w.companion.MenuItemEnabled("О программе..."_cp));
+  EXPECT_TRUE(w.companion.MenuItemEnabled("Выход"_cp));
+  EXPECT_FALSE(w.companion.MenuItemEnabled("Закрыть информационное окно"_cp)) << "none is open";
+  EXPECT_FALSE(w.companion.OffersValueCreation());
+  EXPECT_FALSE(w.companion.OffersValueUpdating());
+  ASSERT_EQ(ui.ButtonPads().size(), 1u);
+  const auto& buttons = ui.ButtonPads()[0].buttons;
+  ASSERT_EQ(buttons.size(), 3u);
+  EXPECT_EQ(buttons[0].kind, sim::mb::ButtonSyntax::Kind::Tool);
+  EXPECT_EQ(buttons[0].drawMode, 34) << "a click at a point";
+  EXPECT_TRUE(buttons[0].enabled);
+  EXPECT_FALSE(buttons[1].enabled);
+  EXPECT_FALSE(buttons[2].enabled);
+}
+
+TEST(CompanionProgram, SetupAndAboutOpenTheLibrarysWindowsWithTheHandles) {
+  HostWorld w;
+  ASSERT_TRUE(w.companion.Choose("Настройка таблицы..."_cp));
+  ASSERT_TRUE(w.companion.Choose("О программе..."_cp));
+  const auto setup = w.pending.CallsOf("ViewSetupTable");
+  ASSERT_EQ(setup.size(), 1u);
+  EXPECT_EQ(setup[0].args, (std::vector<std::string>{std::to_string(w.handles.instance),
+                                                     std::to_string(w.handles.mapInfoConv),
+                                                     std::to_string(w.handles.applicationConv)}));
+  const auto about = w.pending.CallsOf("ViewAboutProg");
+  ASSERT_EQ(about.size(), 1u);
+  EXPECT_EQ(about[0].args[0], "Ornil — информационное окно объектов карты"_cp);
+}
+
+TEST(CompanionProgram, TheMapToolOpensTheInfoWindowForTheRecordUnderTheClick) {
+  HostWorld w;
+  const int map = MapParcels(w);
+  w.pending.infoWindowOpen = true;
+  ASSERT_TRUE(w.ClickInfoTool(map, 25, 4, {300, 200}));
+  const auto opened = w.pending.CallsOf("ViewOrnilWindow");
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].args,
+            (std::vector<std::string>{"300", "200", "Parcels", "2", std::to_string(map), "0",
+                                      std::to_string(w.handles.instance),
+                                      std::to_string(w.handles.mapInfoConv),
+                                      std::to_string(w.handles.applicationConv), "OrnilApp"}))
+      << "the parcel, on top of its district";
+  EXPECT_TRUE(w.companion.MenuItemEnabled("Закрыть информационное окно"_cp));
+
+  ASSERT_TRUE(w.ClickInfoTool(map, 29, 15, {310, 210}));
+  ASSERT_EQ(w.pending.CallsOf("ViewOrnilWindow").size(), 2u);
+  EXPECT_EQ(w.pending.CallsOf("ViewOrnilWindow")[1].args[2], sim::data::kDistricts)
+      << "between parcels: the district";
+  EXPECT_EQ(w.pending.CallsOf("ViewOrnilWindow")[1].args[3], "2");
+
+  ASSERT_TRUE(w.ClickInfoTool(map, 500, 500, {320, 220}));
+  EXPECT_EQ(w.pending.CallsOf("ViewOrnilWindow").size(), 2u) << "nothing there";
+
+  ASSERT_TRUE(w.companion.Choose("Закрыть информационное окно"_cp));
+  EXPECT_EQ(w.pending.CallsOf("DestroyOrnilWindow").size(), 1u);
+  EXPECT_TRUE(w.companion.ShownErrors().empty());
+}
+
+TEST(CompanionProgram, TheInfoWindowClosesWithTheMapItWasOpenedFrom) {
+  HostWorld w;
+  const int other = MapParcels(w);
+  const int map = MapParcels(w);
+  ASSERT_TRUE(w.ClickInfoTool(map, 15, 4, {300, 200}));
+  w.host.UserCloseWindow(other);
+  EXPECT_TRUE(w.pending.CallsOf("DestroyOrnilWindow").empty());
+  w.host.UserCloseWindow(map);
+  EXPECT_EQ(w.pending.CallsOf("DestroyOrnilWindow").size(), 1u);
+}
+
+TEST(CompanionProgram, TheValueCommandsFollowTheLibrarysMessages) {
+  HostWorld w;
+  const TMapInfo link = w.Link();
+  EXPECT_FALSE(w.companion.Choose("Изменить значение"_cp)) << "withdrawn";
+  link.ExecuteMapBasic("*#Internal Procedure:AddCreationOfValue");
+  link.ExecuteMapBasic("*#Internal Procedure:AddUpdatingOfValue");
+  EXPECT_TRUE(w.companion.OffersValueCreation());
+  EXPECT_TRUE(w.companion.OffersValueUpdating());
+  // The value list keeps the main window disabled: the floating pad still works.
+  EXPECT_TRUE(w.companion.Choose("Изменить значение"_cp));
+  EXPECT_TRUE(w.companion.Program().PushButton("NewLookupValue"));
+  EXPECT_EQ(Names(w.pending.calls).back(), "NewValue");
+  EXPECT_EQ(w.pending.CallsOf("UpdateValue").size(), 1u);
+
+  link.ExecuteMapBasic("*#Internal Procedure:RemoveCreationOfValue");
+  link.ExecuteMapBasic("*#Internal Procedure:RemoveUpdatingOfValue");
+  EXPECT_FALSE(w.companion.OffersValueCreation());
+  EXPECT_FALSE(w.companion.Program().PushButton("UpdateLookupValue"));
+  EXPECT_TRUE(w.companion.Statements().empty());
+}
+
+TEST(CompanionProgram, AFailedStatementIsShownOnlyWhileTheLibraryPrintsErrors) {
+  HostWorld w;
+  const TMapInfo link = w.Link();
+  {
+    PrintErrorsOff quiet;
+    EXPECT_FALSE(link.ExecuteMapBasic("Close Table Nowhere"));
+  }
+  EXPECT_TRUE(w.companion.ShownErrors().empty());
+  const std::string quietError = Reporting().LastMapInfoErrorString;
+  EXPECT_NE(quietError.find("Nowhere"), std::string::npos) << "the library still hears why";
+
+  EXPECT_FALSE(link.ExecuteMapBasic("Fetch Rec 99 From Parcels"));
+  ASSERT_EQ(w.companion.ShownErrors().size(), 1u) << "shown once";
+  EXPECT_EQ(w.companion.ShownErrors()[0], Reporting().LastMapInfoErrorString);
+  EXPECT_TRUE(link.ExecuteMapBasic("Fetch Rec 1 From Parcels")) << "a success after a failure";
+  EXPECT_EQ(w.companion.ShownErrors().size(), 1u);
+  EXPECT_TRUE(w.ShownTexts().empty()) << "the library itself shows nothing";
+}
+
+// Whatever the handlers ask, they ask nothing more of the library while it saves or finds.
+bool OnlyAsked(const std::vector<PendingExports::Call>& calls) {
+  return std::all_of(calls.begin(), calls.end(), [](const PendingExports::Call& c) {
+    return c.name == "IsSavingStarted" || c.name == "IsFindingStarted";
+  });
+}
+
+TEST(CompanionProgram, HostEventsCausedByTheLibrarysSavingOrFindingAreLeftAlone) {
+  HostWorld w;
+  const TMapInfo link = w.Link();
+  MapParcels(w);
+  w.pending.calls.clear();
+  w.pending.saving = true;
+  ASSERT_TRUE(link.ExecuteMapBasic("Update \"Parcels\" Set Этажность = 4 Where RowId = 1"_cp));
+  w.host.UserSelect("Parcels", {2});
+  EXPECT_EQ(w.pending.CallsOf("IsSavingStarted").size(), 2u) << "the map's change, the selection";
+  EXPECT_TRUE(OnlyAsked(w.pending.calls));
+
+  w.pending.calls.clear();
+  w.pending.saving = false;
+  w.pending.finding = true;
+  w.host.UserSelect("Parcels", {3});
+  EXPECT_EQ(w.pending.CallsOf("IsFindingStarted").size(), 1u);
+  EXPECT_TRUE(OnlyAsked(w.pending.calls));
+
+  w.pending.calls.clear();
+  w.pending.finding = false;
+  w.host.UserSelect("Parcels", {4});
+  EXPECT_EQ(w.pending.CallsOf("IsOrnilWindowOpened").size(), 1u) << "its commands follow";
+  EXPECT_TRUE(w.companion.ShownErrors().empty());
+}
+
+TEST(CompanionProgram, EndingTheProgramClosesTheWindowsAndUnregisters) {
+  HostWorld w;
+  const TMapInfo link = w.Link();
+  const int conversations = w.dde.OpenConversations();
+  w.pending.calls.clear();
+  ASSERT_TRUE(w.companion.Choose("Выход"_cp));
+  EXPECT_EQ(
+      Names(w.pending.calls),
+      (std::vector<std::string>{"DestroyAboutWindow", "DestroySetupWindow", "DestroyOrnilWindow"}));
+  EXPECT_TRUE(w.companion.Program().Ended());
+  EXPECT_TRUE(w.companion.Program().HaltMessage().empty());
+  EXPECT_EQ(w.dde.OpenConversations(), conversations - 1) << "no conversation with it is left";
+  EXPECT_TRUE(w.companion.Program().Runtime().Ui().MenuBar().empty());
+  EXPECT_FALSE(link.ExecuteMapBasic("Fetch First From Parcels")) << "nobody runs statements";
+}
+
+TEST(CompanionProgram, EndsWithTheHostToo) {
+  HostWorld w;
+  const int conversations = w.dde.OpenConversations();
+  w.companion.Stop();
+  EXPECT_TRUE(w.companion.Program().Ended());
+  EXPECT_EQ(w.pending.CallsOf("DestroyOrnilWindow").size(), 1u);
+  EXPECT_EQ(w.dde.OpenConversations(), conversations - 1);
+}
+
+TEST(CompanionProgram, The32BitDeclarationsRunTheSameProgram) {
+  HostWorld::Options options;
+  options.flavour = sim::Companion::Flavour::Bits32;
+  HostWorld w(options);
+  EXPECT_NE(w.handles.applicationConv, 0u);
+  EXPECT_NE(w.handles.mapInfoConv, 0u);
+  const TMapInfo link = w.Link();
+  EXPECT_TRUE(link.ExecuteMapBasic("Fetch First From Parcels"));
+  EXPECT_EQ(link.RequestText("Parcels.Id"), "1");
+  const int map = MapParcels(w);
+  ASSERT_TRUE(w.ClickInfoTool(map, 45, 1, {10, 20}));
+  ASSERT_EQ(w.pending.CallsOf("ViewOrnilWindow").size(), 1u);
+  EXPECT_EQ(w.pending.CallsOf("ViewOrnilWindow")[0].args[3], "4");
+}
+
+// Each flavour's declarations against the library's exports and, for the exports still to come,
+// the C types their stand-ins give them: the 32-bit DLL takes handles as Integer, the 64-bit one
+// as IntPtr. What is still a stand-in is exactly the window exports.
+TEST(CompanionProgram, EachFlavoursDeclarationsFitTheExports) {
+  for (const auto flavour : {sim::Companion::Flavour::Bits32, sim::Companion::Flavour::Bits64}) {
+    HostWorld::Options options;
+    options.flavour = flavour;
+    options.registerLibrary = false;
+    HostWorld w(options);
+    const auto width = flavour == sim::Companion::Flavour::Bits32
+                           ? sim::mb::DeclarationWidth::Bits32
+                           : sim::mb::DeclarationWidth::Bits64;
+    const auto& program = w.companion.Program().Runtime().Code();
+    const auto report = sim::mb::CheckDeclarations(program, w.companion.Natives(), width);
+    EXPECT_TRUE(report.problems.empty()) << report.problems.front();
+    EXPECT_TRUE(report.unbound.empty()) << report.unbound.front();
+    std::vector<std::string> standIns;
+    for (const auto& [key, d] : program.declarations) {
+      if (!d.library.empty() && w.companion.Natives().IsFallback(d.library, d.ExportName())) {
+        standIns.push_back(d.ExportName());
+      }
+    }
+    std::sort(standIns.begin(), standIns.end());
+    EXPECT_EQ(standIns,
+              (std::vector<std::string>{
+                  "DestroyAboutWindow", "DestroyOrnilWindow", "DestroySetupWindow",
+                  "GetCurrentAdditionalWindow", "IsFindingStarted", "IsOrnilWindowOpened",
+                  "IsSavingStarted", "NewValue", "SetApplicationWindowHandle", "SetOptionsFile",
+                  "UpdateValue", "ViewAboutProg", "ViewOrnilWindow", "ViewSetupTable"}));
+  }
+}
+
+// The 32-bit DLL binds each name to its stdcall symbol, whose size of arguments the 32-bit
+// declarations must give: four bytes a parameter.
+TEST(CompanionProgram, The32BitDeclarationsPassWhatTheExportsTake) {
+  HostWorld::Options options;
+  options.flavour = sim::Companion::Flavour::Bits32;
+  options.registerLibrary = false;
+  HostWorld w(options);
+  std::ifstream def(ORNIL_SOURCE_DIR "/src/exports/Ornil.def");
+  std::string line;
+  int checked = 0;
+  const auto& declarations = w.companion.Program().Runtime().Code().declarations;
+  while (std::getline(def, line)) {
+    const auto at = line.find('@');
+    const auto equals = line.find(" = ");
+    if (at == std::string::npos || equals == std::string::npos) continue;
+    const std::string name = std::string(text::Trim(line.substr(0, equals)));
+    const int bytes = std::stoi(line.substr(at + 1));
+    auto it = declarations.find(text::Lower(name));
+    ASSERT_NE(it, declarations.end()) << name << " is not declared";
+    EXPECT_EQ(it->second.params.size() * 4, static_cast<std::size_t>(bytes)) << name;
+    ++checked;
+  }
+  EXPECT_GE(checked, 8);
+}
+
+TEST(CompanionProgram, ItsSourceIsWindows1251) {
+  for (const char* file : {"OrnilApp.mb", "OrnilDll32.def", "OrnilDll64.def"}) {
+    std::ifstream in(std::string(ORNIL_SOURCE_DIR "/companion/") + file, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    const std::string bytes = content.str();
+    ASSERT_FALSE(bytes.empty()) << file;
+    if (std::string(file) == "OrnilApp.mb") {
+      EXPECT_NE(bytes.find("Настройка таблицы"_cp), std::string::npos);
+    }
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
+      const auto lead = static_cast<unsigned char>(bytes[i]);
+      const auto next = static_cast<unsigned char>(bytes[i + 1]);
+      ASSERT_FALSE((lead == 0xD0 || lead == 0xD1) && next >= 0x80 && next <= 0xBF)
+          << file << " holds UTF-8 at byte " << i;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ornil::testing
