@@ -379,13 +379,17 @@ void Control::WndProc(Message& m) {
   DefaultHandler(m);
 }
 
-void Control::FocusArrived() {
+Form* Control::FocusForm(std::uint32_t notice) {
   Form* form = ParentForm();
-  if (form == this) return;
-  if (form == nullptr) {
-    Perform(cm::Enter);
-    return;
-  }
+  if (form == this) return nullptr;
+  // Outside any form every move of the focus is a notice.
+  if (form == nullptr) Perform(notice);
+  return form;
+}
+
+void Control::FocusArrived() {
+  Form* form = FocusForm(cm::Enter);
+  if (form == nullptr) return;
   Control* previous = form->FocusedControl();
   // Back from another form, a message box or another application: it never left the form.
   if (previous == this) return;
@@ -400,12 +404,8 @@ void Control::FocusArrived() {
 }
 
 void Control::FocusLeft() {
-  Form* form = ParentForm();
-  if (form == this) return;
-  if (form == nullptr) {
-    Perform(cm::Exit);
-    return;
-  }
+  Form* form = FocusForm(cm::Exit);
+  if (form == nullptr) return;
   // Hidden or disabled, itself or a parent: the focus cannot come back to it, so it has left
   // the form's controls now. Otherwise the control that gets the focus next tells.
   if (form->FocusedControl() == this && !CanFocus()) {

@@ -210,6 +210,9 @@ class Control : public Component {
   // The focus came (WM_SETFOCUS) or went (WM_KILLFOCUS): the enter and exit notices.
   void FocusArrived();
   void FocusLeft();
+  // The form whose focused control the notices go by; null for the form itself, and for a
+  // control outside any form, which has had `notice` at once.
+  Form* FocusForm(std::uint32_t notice);
   // Whether the control keeps the dialog key for itself, as it answers WM_GETDLGCODE.
   bool WantsDialogKey(std::uint16_t key);
   // The system destroyed the window: forget its handle; a later need makes a new one.
