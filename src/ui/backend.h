@@ -75,6 +75,8 @@ class Backend {
   virtual void SetActiveWindow(Handle window) = 0;
   virtual void BringToFront(Handle window) = 0;
   virtual void Invalidate(Handle window) = 0;
+  // The non-client area as well: WM_NCPAINT comes with the next painting.
+  virtual void InvalidateFrame(Handle window) = 0;
   // Paints what is invalid now.
   virtual void Update(Handle window) = 0;
   virtual void SetScrollBar(Handle window, const ScrollInfo& info) = 0;

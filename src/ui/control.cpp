@@ -45,6 +45,21 @@ ShiftState ShiftFromMouseKeys(std::uintptr_t keys) {
   return s;
 }
 
+// The extended styles of a reading order, as the class library gives them to every window.
+std::uint32_t ReadingOrderStyle(BiDiMode mode) {
+  switch (mode) {
+    case BiDiMode::LeftToRight:
+      return 0;
+    case BiDiMode::RightToLeft:
+      return ws::ExRtlReading | ws::ExRight | ws::ExLeftScrollBar;
+    case BiDiMode::RightToLeftNoAlign:
+      return ws::ExRtlReading | ws::ExLeftScrollBar;
+    case BiDiMode::RightToLeftReadingOnly:
+      return ws::ExRtlReading;
+  }
+  return 0;
+}
+
 }  // namespace
 
 Control::Control(Component* owner) : Component(owner) {
@@ -148,6 +163,7 @@ void Control::HandleNeeded() {
   if (handle_ != 0) return;
   ui::CreateParams params;
   CreateParams(params);
+  params.exStyle |= ReadingOrderStyle(biDiMode_);
   params.bounds = bounds_;
   if (parent_ != nullptr && (params.style & ws::Child)) params.parent = parent_->GetHandle();
   Backend& backend = GetBackend();
@@ -249,10 +265,16 @@ void Control::WndProc(Message& m) {
     }
     case wm::SetFocus:
       DefaultHandler(m);
-      DoEnter();
+      FocusArrived();
       return;
     case wm::KillFocus:
       DefaultHandler(m);
+      FocusLeft();
+      return;
+    case cm::Enter:
+      DoEnter();
+      return;
+    case cm::Exit:
       DoExit();
       return;
     case wm::LButtonDown:
@@ -276,6 +298,9 @@ void Control::WndProc(Message& m) {
       return;
     case cm::EnabledChanged:
       EnabledChanged();
+      return;
+    case cm::BiDiModeChanged:
+      BiDiModeChanged();
       return;
     case cm::VisibleChanged:
       VisibleChanged();
@@ -340,13 +365,53 @@ void Control::WndProc(Message& m) {
       DefaultHandler(m);
       UpdateBounds();
       return;
-    case wm::Enable:
+    case wm::Enable: {
+      // The system's enabling counts as the control's own, with the same notice.
+      const bool was = enabled_;
       enabled_ = m.wParam != 0;
-      break;
+      DefaultHandler(m);
+      if (enabled_ != was) Perform(cm::EnabledChanged);
+      return;
+    }
     default:
       break;
   }
   DefaultHandler(m);
+}
+
+Form* Control::FocusForm(std::uint32_t notice) {
+  Form* form = ParentForm();
+  if (form == this) return nullptr;
+  // Outside any form every move of the focus is a notice.
+  if (form == nullptr) Perform(notice);
+  return form;
+}
+
+void Control::FocusArrived() {
+  Form* form = FocusForm(cm::Enter);
+  if (form == nullptr) return;
+  Control* previous = form->FocusedControl();
+  // Back from another form, a message box or another application: it never left the form.
+  if (previous == this) return;
+  if (previous != nullptr) {
+    form->SetFocusedControl(nullptr);
+    if (previous->ParentForm() == form) previous->Perform(cm::Exit);
+    // An exit handler may have sent the focus on already: that control has entered instead.
+    if (form->FocusedControl() != nullptr) return;
+  }
+  form->SetFocusedControl(this);
+  Perform(cm::Enter);
+}
+
+void Control::FocusLeft() {
+  Form* form = FocusForm(cm::Exit);
+  if (form == nullptr) return;
+  // Hidden or disabled, itself or a parent: the focus cannot come back to it, so it has left
+  // the form's controls now. Otherwise the control that gets the focus next tells.
+  if (form->FocusedControl() == this && !CanFocus()) {
+    form->SetFocusedControl(nullptr);
+    Perform(cm::Exit);
+  }
 }
 
 bool Control::DoKeyPress(char& key) {
@@ -513,7 +578,7 @@ void Control::ApplyStyle() {
   if (handle_ == 0) return;
   ui::CreateParams params;
   CreateParams(params);
-  GetBackend().SetStyle(handle_, params.style, params.exStyle);
+  GetBackend().SetStyle(handle_, params.style, params.exStyle | ReadingOrderStyle(biDiMode_));
   Invalidate();
 }
 
@@ -595,6 +660,13 @@ void Control::SetEnabled(bool enabled) {
   enabled_ = enabled;
   if (handle_ != 0) GetBackend().Enable(handle_, enabled);
   Perform(cm::EnabledChanged);
+}
+
+void Control::SetBiDiMode(BiDiMode mode) {
+  if (biDiMode_ == mode) return;
+  biDiMode_ = mode;
+  ApplyStyle();
+  Perform(cm::BiDiModeChanged);
 }
 
 std::string Control::Text() {
@@ -688,6 +760,10 @@ void Control::Invalidate() {
   // What shows this control through shows it afresh; the system repaints no child for its parent.
   for (Control* c : controls_)
     if (c->parentBackground_) c->Invalidate();
+}
+
+void Control::InvalidateFrame() {
+  if (handle_ != 0) GetBackend().InvalidateFrame(handle_);
 }
 
 void Control::Update() {

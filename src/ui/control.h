@@ -21,6 +21,9 @@ namespace ornil::ui {
 
 class Form;
 
+// Reading order and layout for right-to-left languages, as the class library names them.
+enum class BiDiMode { LeftToRight, RightToLeft, RightToLeftNoAlign, RightToLeftReadingOnly };
+
 using NotifyEvent = std::function<void(Component& sender)>;
 using KeyPressEvent = std::function<void(Component& sender, char& key)>;
 using KeyEvent = std::function<void(Component& sender, std::uint16_t& key, ShiftState shift)>;
@@ -83,8 +86,12 @@ class Control : public Component {
   void Hide() { SetVisible(false); }
   // Visible, and so are all its parents.
   bool Showing() const;
+  // Enabled or disabled by SetEnabled or by the system (WM_ENABLE): EnabledChanged follows.
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  BiDiMode GetBiDiMode() const { return biDiMode_; }
+  // Remakes the window's reading order; BiDiModeChanged follows.
+  void SetBiDiMode(BiDiMode mode);
 
   std::string Text();
   void SetText(std::string_view text);
@@ -106,6 +113,8 @@ class Control : public Component {
   bool Focused();
   virtual bool CanFocus() const;
   void Invalidate();
+  // The non-client area too (the frame and edges the system draws around the client area).
+  void InvalidateFrame();
   void Update();
   // The extent of a text in this control's font.
   Size TextExtent(std::string_view text);
@@ -125,6 +134,9 @@ class Control : public Component {
   NotifyEvent OnClick;
   NotifyEvent OnDblClick;
   NotifyEvent OnChange;
+  // The focus came to this control from another control of its form, or left it for one (or
+  // for nothing, as the control was hidden or disabled). Focus going to another form, a message
+  // box or another application and coming back to the same control is neither.
   NotifyEvent OnEnter;
   NotifyEvent OnExit;
   NotifyEvent OnMouseEnter;
@@ -167,6 +179,7 @@ class Control : public Component {
   virtual void NotifyReceived(NotifyHeader& header);
   virtual void DrawItem(DrawItemRecord& record);
   virtual void EnabledChanged();
+  virtual void BiDiModeChanged() {}
   virtual void VisibleChanged();
   virtual void TextChanged();
   virtual void FontChanged();
@@ -194,6 +207,12 @@ class Control : public Component {
  private:
   class Handling;
 
+  // The focus came (WM_SETFOCUS) or went (WM_KILLFOCUS): the enter and exit notices.
+  void FocusArrived();
+  void FocusLeft();
+  // The form whose focused control the notices go by; null for the form itself, and for a
+  // control outside any form, which has had `notice` at once.
+  Form* FocusForm(std::uint32_t notice);
   // Whether the control keeps the dialog key for itself, as it answers WM_GETDLGCODE.
   bool WantsDialogKey(std::uint16_t key);
   // The system destroyed the window: forget its handle; a later need makes a new one.
@@ -217,6 +236,7 @@ class Control : public Component {
   bool autoSize_ = false;
   bool visible_ = true;
   bool enabled_ = true;
+  BiDiMode biDiMode_ = BiDiMode::LeftToRight;
   Font font_;
   bool parentFont_ = true;
   Color color_ = kColorBtnFace;

@@ -64,6 +64,7 @@ void Form::Notification(Component* component, bool removing) {
     if (HandleAllocated() && !Destroying()) GetBackend().SetMenu(GetHandle(), 0);
   }
   if (component == activeControl_) activeControl_ = nullptr;
+  if (component == focusedControl_) focusedControl_ = nullptr;
 }
 
 Handle Form::OwnerWindow() const {
@@ -140,6 +141,11 @@ void Form::SetActiveControl(Control* control) {
   }
 }
 
+void Form::SetFocusedControl(Control* control) {
+  focusedControl_ = control;
+  if (control != nullptr) control->FreeNotification(this);
+}
+
 void Form::SetMenu(MainMenu* menu) {
   if (menu_ != nullptr) menu_->RemoveFreeNotification(this);
   menu_ = menu;
@@ -158,7 +164,12 @@ void Form::PlaceOnFirstShow() {
   Rect area = backend.WorkArea();
   if (position_ == FormPosition::Designed) return;
   if (position_ == FormPosition::OwnerFormCenter) {
-    const Handle owner = OwnerWindow();
+    // The form that owns this one, when it shows; else the window that owns it natively.
+    auto* ownerForm = dynamic_cast<Form*>(Owner());
+    const Handle owner =
+        ownerForm != nullptr && ownerForm->Visible() && ownerForm->HandleAllocated()
+            ? ownerForm->GetHandle()
+            : OwnerWindow();
     if (owner != 0 && backend.IsWindow(owner)) area = backend.GetScreenRect(owner);
   }
   const Rect work = backend.WorkArea();

@@ -37,6 +37,9 @@ class Form : public Control {
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   Control* ActiveControl() const { return activeControl_; }
+  // The control of this form that had the focus last (it may have gone to another form or
+  // application since); the enter and exit notices go by it.
+  Control* FocusedControl() const { return focusedControl_; }
   void SetActiveControl(Control* control);
   MainMenu* Menu() const { return menu_; }
   void SetMenu(MainMenu* menu);
@@ -71,7 +74,10 @@ class Form : public Control {
   void WindowCreated() override;
 
  private:
+  friend class Control;
+
   void PlaceOnFirstShow();
+  void SetFocusedControl(Control* control);
 
   BorderStyle borderStyle_ = BorderStyle::Sizeable;
   BorderIcons borderIcons_ = kBorderIconSystemMenu | kBorderIconMinimize | kBorderIconMaximize;
@@ -79,6 +85,7 @@ class Form : public Control {
   bool keyPreview_ = false;
   bool placed_ = false;
   Control* activeControl_ = nullptr;
+  Control* focusedControl_ = nullptr;
   MainMenu* menu_ = nullptr;
   Handle parentWindow_ = 0;
 };

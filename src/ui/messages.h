@@ -102,6 +102,7 @@ inline constexpr std::uint32_t MouseLeave = Base + 20;
 inline constexpr std::uint32_t Enter = Base + 26;
 inline constexpr std::uint32_t Exit = Base + 27;
 inline constexpr std::uint32_t Release = Base + 33;
+inline constexpr std::uint32_t BiDiModeChanged = Base + 60;
 }  // namespace cm
 
 // Notifications a parent reflects back to the child they came from: the message number plus Base.
@@ -288,6 +289,9 @@ inline constexpr std::uint32_t ExDlgModalFrame = 0x00000001;
 inline constexpr std::uint32_t ExToolWindow = 0x00000080;
 inline constexpr std::uint32_t ExWindowEdge = 0x00000100;
 inline constexpr std::uint32_t ExClientEdge = 0x00000200;
+inline constexpr std::uint32_t ExRight = 0x00001000;
+inline constexpr std::uint32_t ExRtlReading = 0x00002000;
+inline constexpr std::uint32_t ExLeftScrollBar = 0x00004000;
 inline constexpr std::uint32_t ExControlParent = 0x00010000;
 }  // namespace ws
 

@@ -142,6 +142,8 @@ Handle HeadlessBackend::CreateWindow(Control& control, const CreateParams& param
   window.style = params.style;
   window.exStyle = params.exStyle;
   window.bounds = params.bounds;
+  if (params.className == "COMBOBOX")
+    window.bounds.bottom = window.bounds.top + ClosedComboHeight(Font{});
   window.parent = params.parent;
   if ((params.style & ws::Child) && params.parent == 0) window.parent = Parking();
   window.owner = params.owner;
@@ -230,7 +232,15 @@ void HeadlessBackend::SetStyle(Handle window, std::uint32_t style, std::uint32_t
 }
 
 void HeadlessBackend::SetBounds(Handle window, const Rect& bounds) {
-  desktop_.MoveWindow(window, ToScreen(bounds));
+  Rect fixed = bounds;
+  if (auto* combo = dynamic_cast<ComboBoxClass*>(ClassOf(window)))
+    fixed.bottom = fixed.top + ClosedComboHeight(combo->font);
+  desktop_.MoveWindow(window, ToScreen(fixed));
+}
+
+int HeadlessBackend::ClosedComboHeight(const Font& font) {
+  // As Windows fixes it from the font: a line of text and 8 pixels of edges.
+  return TextExtent(font, "Wg").cy + 8;
 }
 
 Rect HeadlessBackend::GetBounds(Handle window) {
@@ -290,6 +300,7 @@ void HeadlessBackend::SetFont(Handle window, const Font& font) {
   if (auto* list = dynamic_cast<ListBoxClass*>(c);
       list != nullptr && !(list->Style() & lbs::OwnerDrawFixed))
     list->itemHeight = TextExtent(font, "Wg").cy;
+  if (dynamic_cast<ComboBoxClass*>(c) != nullptr) SetBounds(window, GetBounds(window));
 }
 
 void HeadlessBackend::SetFocus(Handle window) {
@@ -310,6 +321,11 @@ void HeadlessBackend::BringToFront(Handle window) {
 
 void HeadlessBackend::Invalidate(Handle window) {
   if (Record* r = Find(window)) r->invalid = true;
+}
+
+void HeadlessBackend::InvalidateFrame(Handle window) {
+  // Painting a window here always paints its frame first.
+  Invalidate(window);
 }
 
 void HeadlessBackend::Update(Handle window) {

@@ -88,6 +88,7 @@ class HeadlessBackend : public Backend {
   void SetActiveWindow(Handle window) override;
   void BringToFront(Handle window) override;
   void Invalidate(Handle window) override;
+  void InvalidateFrame(Handle window) override;
   void Update(Handle window) override;
   void SetScrollBar(Handle window, const ScrollInfo& info) override;
   std::unique_ptr<Canvas> BeginPaint(Handle window) override;
@@ -132,6 +133,7 @@ class HeadlessBackend : public Backend {
   Handle Parking();
   std::intptr_t Route(Handle window, std::uint32_t msg, std::uintptr_t wParam,
                       std::intptr_t lParam);
+  int ClosedComboHeight(const Font& font);
   Rect FrameFor(std::uint32_t style, std::uint32_t exStyle, bool menu, bool scroll);
   void Reframe(Handle window);
   // The window is gone: forget it and free its menu, as the system does.

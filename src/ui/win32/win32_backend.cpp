@@ -340,6 +340,10 @@ void Win32Backend::Invalidate(Handle window) {
   InvalidateRect(H(window), nullptr, TRUE);
 }
 
+void Win32Backend::InvalidateFrame(Handle window) {
+  RedrawWindow(H(window), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
 void Win32Backend::Update(Handle window) {
   UpdateWindow(H(window));
 }

@@ -52,6 +52,7 @@ class Win32Backend : public Backend {
   void SetActiveWindow(Handle window) override;
   void BringToFront(Handle window) override;
   void Invalidate(Handle window) override;
+  void InvalidateFrame(Handle window) override;
   void Update(Handle window) override;
   void SetScrollBar(Handle window, const ScrollInfo& info) override;
   std::unique_ptr<Canvas> BeginPaint(Handle window) override;

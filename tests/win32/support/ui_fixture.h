@@ -10,6 +10,7 @@
 #include "platform/seams.h"
 #include "platform/win32/window_manager_win32.h"
 #include "ui/application.h"
+#include "ui/control.h"
 #include "ui/win32/screenshot.h"
 #include "ui/win32/win32_backend.h"
 
