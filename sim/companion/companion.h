@@ -59,6 +59,8 @@ class Companion {
   Handles Start();
   // MapInfo ends: the program's EndHandler runs and the program is gone.
   void Stop();
+  // The program is loaded (Attach has run); Program() needs it.
+  bool Loaded() const { return app_ != nullptr; }
   MapBasicApplication& Program() { return *app_; }
   const MapBasicApplication& Program() const { return *app_; }
 

@@ -48,21 +48,15 @@ void PrepareVirtualDisplay() {
   RegCloseKey(key);
 }
 
-bool SaveWindowPng(Handle window, const std::string& path) {
-  HWND hwnd = reinterpret_cast<HWND>(window);
-  RedrawWindow(hwnd, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Pump();
-  GdiFlush();
-  RECT r{};
-  if (!GetWindowRect(hwnd, &r)) return false;
-  const int width = r.right - r.left, height = r.bottom - r.top;
+bool CaptureScreen(const Rect& area, ScreenPixels& captured) {
+  const int width = area.Width(), height = area.Height();
   if (width <= 0 || height <= 0) return false;
   ScreenDc screen;
   MemoryDc memory(screen.dc);
   Bitmap bitmap(screen.dc, width, height);
   const HGDIOBJ old = SelectObject(memory.dc, bitmap.bitmap);
-  const BOOL copied = BitBlt(memory.dc, 0, 0, width, height, screen.dc, r.left, r.top, SRCCOPY);
+  const BOOL copied =
+      BitBlt(memory.dc, 0, 0, width, height, screen.dc, area.left, area.top, SRCCOPY);
   SelectObject(memory.dc, old);
   if (!copied) return false;
   BITMAPINFO info{};
@@ -78,7 +72,24 @@ bool SaveWindowPng(Handle window, const std::string& path) {
     return false;
   for (auto& p : pixels)
     p &= 0x00FFFFFF;  // BGRA in memory reads as 0xAARRGGBB
-  return WritePngFile(path, width, height, pixels);
+  captured = {width, height, std::move(pixels)};
+  return true;
+}
+
+void RepaintNow(Handle window) {
+  RedrawWindow(reinterpret_cast<HWND>(window), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+  GdiFlush();
+}
+
+bool SaveWindowPng(Handle window, const std::string& path) {
+  RepaintNow(window);
+  RECT r{};
+  if (!GetWindowRect(reinterpret_cast<HWND>(window), &r)) return false;
+  ScreenPixels captured;
+  if (!CaptureScreen({r.left, r.top, r.right, r.bottom}, captured)) return false;
+  return WritePngFile(path, captured.width, captured.height, captured.pixels);
 }
 
 }  // namespace ornil::ui::win32

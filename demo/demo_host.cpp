@@ -1,0 +1,20 @@
+// Building the demo's MapInfo.
+#include "demo/demo_host.h"
+
+#include "sim/data/sample_tables.h"
+
+namespace ornil::demo {
+
+void DemoHost::Attach(sim::DdeNetwork& dde, sim::SimAtoms& atoms, sim::SimFileSystem& files,
+                      platform::WindowManager& windows, HostScreen& screen) {
+  auto& ws = host.Workspace();
+  ws.mainWindow = screen.MainWindow();
+  ws.mdiClientWindow = screen.DocumentArea();
+  ws.onWindowOpened = [&screen](const sim::mb::HostWindow& w) { return screen.OpenDocument(w); };
+  ws.onWindowClosed = [&screen](const sim::mb::HostWindow& w) { screen.CloseDocument(w); };
+  host.Attach(dde);
+  sim::data::AddSampleTables(host);
+  companion.Attach(dde, atoms, files, windows);
+}
+
+}  // namespace ornil::demo
