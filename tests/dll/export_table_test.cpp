@@ -21,6 +21,10 @@ const std::map<std::string, int> kContract = {
     {"UnRegisterApplication", 4}, {"GetMapInfoDdeConv", 4},
     {"GetDdeInstId", 0},          {"SetMbApplicationExecuteError", 4},
     {"IsPrintingError", 0},       {"SetLastMapInfoErrorString", 4},
+    {"ViewOrnilWindow", 40},      {"DestroyOrnilWindow", 0},
+    {"IsOrnilWindowOpened", 0},   {"IsFindingStarted", 0},
+    {"IsSavingStarted", 0},       {"SetApplicationWindowHandle", 4},
+    {"GetCurrentAdditionalWindow", 0}, {"SetOptionsFile", 4},
 };
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;

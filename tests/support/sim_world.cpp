@@ -11,7 +11,8 @@
 namespace ornil::testing {
 
 SimWorld::SimWorld() {
-  platform::Install({&dde, &atoms, &files, &desktop, &clock, &dialogs, &desktop, &desktop});
+  platform::Install(
+      {&dde, &atoms, &files, &desktop, &clock, &dialogs, &desktop, &desktop, &locale});
   application = std::make_unique<ui::Application>(backend);
   Reporting() = {};
   KeptRequestText().clear();
