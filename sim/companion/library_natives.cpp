@@ -23,6 +23,8 @@ void AddLibraryExports(mb::NativeLibraries& natives) {
   natives.Add(kDll, "SetApplicationWindowHandle", &::SetApplicationWindowHandle);
   natives.Add(kDll, "GetCurrentAdditionalWindow", &::GetCurrentAdditionalWindow);
   natives.Add(kDll, "SetOptionsFile", &::SetOptionsFile);
+  natives.Add(kDll, "UpdateValue", &::UpdateValue);
+  natives.Add(kDll, "NewValue", &::NewValue);
 }
 
 void AddWindowsFunctions(mb::NativeLibraries& natives, platform::WindowManager& desktop) {

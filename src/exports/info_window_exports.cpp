@@ -12,8 +12,8 @@ void ORNIL_API ViewOrnilWindow(std::int16_t x, std::int16_t y, const char* table
                                std::uint32_t instance, std::uintptr_t mapInfoConv,
                                std::uintptr_t applicationConv, const char* optionsSection) {
   Boundary("Ошибка в процедуре отображения информационного окна. "_cp, [&] {
-    ornil::ViewOrnilWindow(x, y, table, rowId, mapWindowId, instance, mapInfoConv,
-                           applicationConv, optionsSection);
+    ornil::ViewOrnilWindow(x, y, table, rowId, mapWindowId, instance, mapInfoConv, applicationConv,
+                           optionsSection);
   });
 }
 
@@ -44,4 +44,12 @@ void ORNIL_API SetApplicationWindowHandle(std::uintptr_t window) {
 std::int32_t ORNIL_API GetCurrentAdditionalWindow() {
   return Boundary("Произошла ошибка в функции GetCurrentAdditionalWindow. "_cp, std::int32_t{0},
                   [] { return ornil::GetCurrentAdditionalWindow(); });
+}
+
+void ORNIL_API UpdateValue() {
+  ornil::UpdateValue();
+}
+
+void ORNIL_API NewValue() {
+  ornil::NewValue();
 }

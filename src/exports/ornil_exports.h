@@ -35,6 +35,8 @@ std::int32_t ORNIL_API IsFindingStarted();
 std::int32_t ORNIL_API IsSavingStarted();
 void ORNIL_API SetApplicationWindowHandle(std::uintptr_t window);
 std::int32_t ORNIL_API GetCurrentAdditionalWindow();
+void ORNIL_API UpdateValue();
+void ORNIL_API NewValue();
 
 // Options.
 std::int32_t ORNIL_API SetOptionsFile(const char* path);

@@ -16,12 +16,12 @@ bool TOrnilWindow::CreateAdditionalWindow() {
         Cat("Map from \"", TableName, "\" position (-100,-100) width 1 height 1"));
     if (!made || MapInfo.NumWindows() <= windows) return false;
     AdditionalWindowId = MapInfo.RequestInt("WindowId(NumWindows())");
-    AdditionalWindowHandle = MapInfo.RequestInt(
-        Cat("WindowInfo(", std::to_string(AdditionalWindowId), ",", "12", ")"));
+    AdditionalWindowHandle =
+        MapInfo.RequestInt(Cat("WindowInfo(", std::to_string(AdditionalWindowId), ",", "12", ")"));
     const std::string id = std::to_string(AdditionalWindowId);
     MapInfo.ExecuteMapBasic(Cat("Set Map Window ", id, " Redraw Off"));
-    MapInfo.ExecuteMapBasic(Cat("Set Window ", id, " title \"",
-                                AdditionalWindowHandle != 0 ? "1" : "0", "\""));
+    MapInfo.ExecuteMapBasic(
+        Cat("Set Window ", id, " title \"", AdditionalWindowHandle != 0 ? "1" : "0", "\""));
     return true;
   });
 }

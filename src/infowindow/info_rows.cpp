@@ -162,7 +162,7 @@ ui::Control* BuildStaticList(TOrnilWindow& w, TViewLine& d, int y) {
   list->SetReadOnly(!d.Enabled);
   PlaceLabelled(w, *list, d, y);
   for (TListValue& pair : d.Values) {
-    if (pair.Viewed.empty()) pair.Viewed = " ";
+    if (pair.Viewed.empty()) pair.Viewed.assign(1, ' ');
     const int index = list->AddItem(pair.Viewed);
     if (d.Value == pair.Saved) {
       list->SetDefaultValue(pair.Viewed);

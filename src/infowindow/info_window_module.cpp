@@ -109,8 +109,8 @@ void ViewOrnilWindow(std::int16_t x, std::int16_t y, const char* table, std::int
   drawing.Lock();
   DestroyOrnilWindow();
 
-  auto* window = ui::Make<TOrnilWindow>(ui::Application::Instance(), instance, mapInfoConv,
-                                        applicationConv);
+  auto* window =
+      ui::Make<TOrnilWindow>(ui::Application::Instance(), instance, mapInfoConv, applicationConv);
   OrnilWindow() = window;
   wait.Show();
   window->MapWindowId = mapWindowId;

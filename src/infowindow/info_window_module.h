@@ -38,5 +38,8 @@ bool IsFindingStarted();
 bool IsSavingStarted();
 void SetApplicationWindowHandle(std::uintptr_t window);
 std::int32_t GetCurrentAdditionalWindow();
+// Report their failures themselves; nothing happens without an open value list.
+void UpdateValue();
+void NewValue();
 
 }  // namespace ornil

@@ -97,7 +97,8 @@ ui::Control* TOrnilWindow::BuildLookupRow(TViewLine& d, int y) {
     for (int i = 1; i <= RowCount(MapInfo, p.Name()); ++i) {
       FetchRec(MapInfo, i, p.Name());
       const bool date = ColumnType(MapInfo, p.Name(), "COL1") == ColumnTypes::Date;
-      box->AddItem(MapInfo.RequestText(date ? Cat("Str$(", p.Name(), ".COL1)") : p.Name() + ".COL1"));
+      box->AddItem(
+          MapInfo.RequestText(date ? Cat("Str$(", p.Name(), ".COL1)") : p.Name() + ".COL1"));
     }
     box->SetItemIndex(0);
     box->SetDefaultValue(box->Item(0));
@@ -108,7 +109,16 @@ ui::Control* TOrnilWindow::BuildLookupRow(TViewLine& d, int y) {
   box->ValueExpression = d.ValueExpression;
   box->ViewedExpression = d.ViewedExpression;
   box->AdditionalCondition = d.AdditionalCondition;
-  if (TBoundLabel* label = box->BoundLabel()) label->UnderlineOnHover = d.Enabled && !d.FullValuesList;
+  if (TBoundLabel* label = box->BoundLabel()) {
+    const bool opensList = d.Enabled && !d.FullValuesList;
+    label->UnderlineOnHover = opensList;
+    label->OnMouseUp = nullptr;
+    if (opensList) {
+      label->OnMouseUp = [this](ui::Component& sender, ui::MouseButton button, ui::ShiftState shift,
+                                int x,
+                                int y) { ComboBoxLabelMouseUp(sender, button, shift, x, y); };
+    }
+  }
 
   p.Close();
   s.Close();

@@ -82,7 +82,7 @@ TOrnilWindow::TOrnilWindow(ui::Component* owner, std::uint32_t instance, HConv m
     ValueListWindowProc = [this](platform::WindowHandle window, std::uint32_t message,
                                  std::uintptr_t wParam, std::intptr_t lParam,
                                  const platform::WindowProcedure& previous) {
-      return previous(window, message, wParam, lParam);
+      return ValueListWindowMessage(window, message, wParam, lParam, previous);
     };
     MapInfo.ExecuteMapBasic(
         Cat("Dim ", "~CurrentRowId~", " as Integer Dim ", "~CurrentTableName~", " as String"));
@@ -101,6 +101,9 @@ void TOrnilWindow::FormCreate() {
     EditValueWindow->OnClose = [this](ui::Form& sender, ui::CloseAction& action) {
       EditValueWindowClose(sender, action);
     };
+    EditValueWindow->OkButton->OnClick = [this](ui::Component&) {
+      EditValueOkClick(*EditValueWindow);
+    };
     ui::Constraints limits = GetConstraints();
     limits.minWidth = Width() / 2;
     SetConstraints(limits);
@@ -118,8 +121,9 @@ TOrnilWindow::~TOrnilWindow() {
       MapInfo.ExecuteMapBasic(Cat("UnDim ", "~CurrentRowId~", " UnDim ", "~CurrentTableName~"));
     });
 
-    if (Windows() != nullptr && Windows()->IsWindow(static_cast<platform::WindowHandle>(
-                                    static_cast<std::uint32_t>(AdditionalWindowHandle))) &&
+    if (Windows() != nullptr &&
+        Windows()->IsWindow(static_cast<platform::WindowHandle>(
+            static_cast<std::uint32_t>(AdditionalWindowHandle))) &&
         AdditionalWindowId != 0) {
       const auto handle =
           static_cast<platform::WindowHandle>(static_cast<std::uint32_t>(AdditionalWindowHandle));
@@ -144,6 +148,7 @@ TOrnilWindow::~TOrnilWindow() {
     }
 
     Fields.clear();
+    ValueListHook.Reset();
     ValueListTakeover.reset();
     if (!ExpressionSelection.empty()) {
       MapInfo.CloseTable2(ExpressionSelection);
@@ -229,7 +234,8 @@ void TOrnilWindow::WndProc(ui::Message& m) {
       return;
     case ui::wm::Sizing:
       ui::Form::WndProc(m);
-      if (m.lParam != 0) ClampSizing(static_cast<int>(m.wParam), *reinterpret_cast<ui::Rect*>(m.lParam));
+      if (m.lParam != 0)
+        ClampSizing(static_cast<int>(m.wParam), *reinterpret_cast<ui::Rect*>(m.lParam));
       return;
     default:
       ui::Form::WndProc(m);
@@ -237,8 +243,8 @@ void TOrnilWindow::WndProc(ui::Message& m) {
 }
 
 void TOrnilWindow::PlaceNearPoint(int x, int y) {
-  const platform::ScreenRect area = Windows() != nullptr ? Windows()->WorkArea()
-                                                           : platform::ScreenRect{0, 0, 0, 0};
+  const platform::ScreenRect area =
+      Windows() != nullptr ? Windows()->WorkArea() : platform::ScreenRect{0, 0, 0, 0};
   const ui::Rect r = PlaceBesidePoint(x, y, Width(), Height(), area.Width(), area.Height());
   SetBounds(r.left, r.top, r.Width(), r.Height());
   Show();

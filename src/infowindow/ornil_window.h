@@ -11,6 +11,7 @@
 #include "controls/edit_value_window.h"
 #include "controls/ornil_combo_box.h"
 #include "host/mapbasic_link.h"
+#include "platform/hooks.h"
 #include "platform/window_manager.h"
 #include "settings/view_line.h"
 #include "ui/form.h"
@@ -47,6 +48,8 @@ class TOrnilWindow : public ui::Form {
   platform::WindowHandle ValueListWindow = 0;
   std::int32_t ValueListWindowId = 0;
   std::unique_ptr<platform::WindowSubclass> ValueListTakeover;
+  // Keeps the host's main window disabled while a value list is open.
+  platform::ScopedHook ValueListHook;
   // The additional map window's handle as the host reports it; 0 when it gave none.
   std::int32_t AdditionalWindowHandle = 0;
   std::int16_t RowHeight = 0;
@@ -65,6 +68,17 @@ class TOrnilWindow : public ui::Form {
   // The MapBasic literal of a row's current value, or empty text when it did not change.
   std::string EditedValueLiteral(TViewLine& d);
 
+  // The value list of a lookup row (value_list.cpp, edit_value_ok.cpp, value_update.cpp).
+  void ComboBoxLabelMouseUp(ui::Component& sender, ui::MouseButton button, ui::ShiftState shift,
+                            int x, int y);
+  bool CreateNewSelValueWindow(const std::string& value);
+  std::intptr_t HookSelTableProc(int code, std::uintptr_t wParam, std::intptr_t lParam);
+  void EditValueOkClick(ui::Component& sender);
+  // The exports UpdateValue and NewValue: the edit value window for the selected or a new value.
+  void UpdateValue();
+  void NewValue();
+  bool ValueListOpen() const;
+
   void AllKeyPress(ui::Component& sender, char& key);
 
  protected:
@@ -78,6 +92,21 @@ class TOrnilWindow : public ui::Form {
   void ButtonSaveClick(ui::Component& sender);
   void ButtonCloseClick(ui::Component& sender);
   void EditValueWindowClose(ui::Form& sender, ui::CloseAction& action);
+
+  std::intptr_t ValueListWindowMessage(platform::WindowHandle window, std::uint32_t message,
+                                       std::uintptr_t wParam, std::intptr_t lParam,
+                                       const platform::WindowProcedure& previous);
+  // WM_CLOSE of the value list: the selected value becomes the lookup's.
+  void TakeOverListSelection();
+  void TakeSelectedIdentifier(TOrnilComboBox& c);
+  // Undoes a value list that could not be opened completely.
+  void AbandonValueList() noexcept;
+  // The browser window of a new value list in the old one's place, with its title.
+  void RecreateValueList(const std::string& value, int shownBefore);
+  // Gives the browser window back its own procedure and forgets it.
+  void ReleaseValueListWindow();
+  // Sets the new row's identifier by the identifier column's type.
+  void AssignNewIdentifier(const TOrnilComboBox& c, int row);
 
   // The window is enabled exactly when the host's main window is.
   void FollowHostEnabled();

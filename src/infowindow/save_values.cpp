@@ -98,12 +98,13 @@ void TOrnilWindow::SaveRow(TViewLine& d) {
   if (d.ColumnNumber <= 0 || !d.Enabled || table.empty() || row <= 0) return;
   const std::string literal = EditedValueLiteral(d);
   if (literal.empty()) return;
-  const std::string statement = Cat("update \"", table, "\" Set COL", std::to_string(d.ColumnNumber),
-                                    "=", literal, " where RowId=", std::to_string(row));
+  const std::string statement =
+      Cat("update \"", table, "\" Set COL", std::to_string(d.ColumnNumber), "=", literal,
+          " where RowId=", std::to_string(row));
   // An expression row has no column name: its expression names it.
-  const std::string failed = Cat("Произошла ошибка во время попытки сохранить в поле '"_cp,
-                                 d.Column.empty() ? d.Expression : d.Column, "' значение "_cp,
-                                 literal, " . ");
+  const std::string failed =
+      Cat("Произошла ошибка во время попытки сохранить в поле '"_cp,
+          d.Column.empty() ? d.Expression : d.Column, "' значение "_cp, literal, " . ");
   bool done = false;
   WithPrefix(failed, [&] {
     // A refusal is reported here, once, naming the field: the companion keeps quiet about it.

@@ -84,7 +84,8 @@ TEST(CompanionProgram, TheMapToolOpensTheInfoWindowForTheRecordUnderTheClick) {
 
   ASSERT_TRUE(w.ClickInfoTool(map, 29, 15, {310, 210}));
   ASSERT_NE(AliveOrnilWindow(), nullptr);
-  EXPECT_EQ(AliveOrnilWindow()->TableName, sim::data::kDistricts) << "between parcels: the district";
+  EXPECT_EQ(AliveOrnilWindow()->TableName, sim::data::kDistricts)
+      << "between parcels: the district";
   EXPECT_EQ(AliveOrnilWindow()->RowId, 2);
 
   ASSERT_TRUE(w.ClickInfoTool(map, 500, 500, {320, 220}));
@@ -120,8 +121,7 @@ TEST(CompanionProgram, TheValueCommandsFollowTheLibrarysMessages) {
   // The value list keeps the main window disabled: the floating pad still works.
   EXPECT_TRUE(w.companion.Choose("Изменить значение"_cp));
   EXPECT_TRUE(w.companion.Program().PushButton("NewLookupValue"));
-  EXPECT_EQ(Names(w.pending.calls).back(), "NewValue");
-  EXPECT_EQ(w.pending.CallsOf("UpdateValue").size(), 1u);
+  EXPECT_TRUE(w.ShownTexts().empty()) << "no value list is open: the library does nothing";
 
   link.ExecuteMapBasic("*#Internal Procedure:RemoveCreationOfValue");
   link.ExecuteMapBasic("*#Internal Procedure:RemoveUpdatingOfValue");
@@ -215,9 +215,8 @@ TEST(CompanionProgram, EachFlavoursDeclarationsFitTheExports) {
       }
     }
     std::sort(standIns.begin(), standIns.end());
-    EXPECT_EQ(standIns,
-              (std::vector<std::string>{"DestroyAboutWindow", "DestroySetupWindow", "NewValue",
-                                        "UpdateValue", "ViewAboutProg", "ViewSetupTable"}));
+    EXPECT_EQ(standIns, (std::vector<std::string>{"DestroyAboutWindow", "DestroySetupWindow",
+                                                  "ViewAboutProg", "ViewSetupTable"}));
   }
 }
 

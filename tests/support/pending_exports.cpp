@@ -24,8 +24,6 @@ PendingExports::PendingExports(sim::mb::NativeLibraries& natives) {
   const auto none = [this](const char* name) {
     return std::function<void()>([this, name] { Record(name, {}); });
   };
-  StandIn(natives, "UpdateValue", none("UpdateValue"));
-  StandIn(natives, "NewValue", none("NewValue"));
   StandIn(natives, "ViewSetupTable",
           std::function<void(uint32_t, uintptr_t, uintptr_t)>(
               [this](uint32_t instance, uintptr_t mapInfoConv, uintptr_t applicationConv) {
