@@ -4,6 +4,7 @@
 #include "controls/border_bound_label.h"
 #include "host/error_reporting.h"
 #include "host/errors.h"
+#include "host/temporary_table.h"
 #include "infowindow/host_values.h"
 #include "infowindow/info_window_module.h"
 #include "infowindow/ornil_window.h"
@@ -128,13 +129,16 @@ bool TOrnilWindow::CreateNewSelValueWindow(const std::string& value) {
     const int t = MapInfo.RequestInt(Cat("ColumnInfo(\"", s, "\",\"COL2\",", "3", ")"));
     const std::string literal =
         ComparisonLiteral(value, t, c->ColumnType == ColumnTypes::Character);
-    const std::string x = MapInfo.SelCustomTemp("SelTemp");
+    TemporaryTable found(MapInfo, MapInfo.SelCustomTemp("SelTemp"));
+    const std::string& x = found.Name();
     if (MapInfo.ExecuteMapBasic(
             Cat("Select * from \"", s, "\" where COL2=", literal, " into \"", x, "\""))) {
       if (MapInfo.RequestInt(Cat("TableInfo(", x, ",", "8", ")")) > 1)
         MapInfo.ExecuteMapBasic(Cat("Select * from \"", x, "\" where RowId=1 into \"", x, "\""));
       if (MapInfo.RequestInt(Cat("TableInfo(", x, ",", "8", ")")) > 0) FindValueInBrowse();
-      MapInfo.CloseTable2(x);
+      found.Close();
+    } else {
+      found.Release();  // the host made no table of that name
     }
     return true;
   });
