@@ -47,7 +47,10 @@ std::string ReadValueByType(const TMapInfo& link, std::string_view expression, i
 }
 
 std::string QuotedLiteral(std::string_view text) {
-  return "\"" + metadata::Quoted(text) + "\"";
+  std::string literal(1, '"');
+  literal += metadata::Quoted(text);
+  literal += '"';
+  return literal;
 }
 
 std::string ComparisonLiteral(std::string_view value, int type, bool asText) {

@@ -63,8 +63,8 @@ std::string TOrnilWindow::EditedValueLiteral(TViewLine& d) {
   if (IsNumber(d.ColumnType)) {
     if (editable) raw = EditText(control);
     std::string text(text::Trim(raw));
-    if (text.empty()) text = "0";
-    if (d.Value.empty()) d.Value = "0";
+    if (text.empty()) text.assign(1, '0');
+    if (d.Value.empty()) d.Value.assign(1, '0');
     if (text != d.Value) literal = text;
   } else if (d.ColumnType == ColumnTypes::Date) {
     if (editable) raw = DateText(d, control);
@@ -72,10 +72,10 @@ std::string TOrnilWindow::EditedValueLiteral(TViewLine& d) {
   } else if (d.ColumnType == ColumnTypes::Logical) {
     if (editable) {
       auto* box = dynamic_cast<TBorderCheckBox*>(control);
-      raw = box != nullptr && box->Checked() ? "1" : "0";
+      raw.assign(1, box != nullptr && box->Checked() ? '1' : '0');
     }
     std::string text(text::Trim(raw));
-    if (text != "0" && text != "1") text = "0";
+    if (text != "0" && text != "1") text.assign(1, '0');
     if (text != d.Value) literal = text;
   } else {
     if (editable) raw = control->Text();

@@ -15,6 +15,7 @@
 #include "infowindow/window_geometry.h"
 #include "sim/data/sample_tables.h"
 #include "support/info_window_fixture.h"
+#include "support/metadata_fixture.h"
 #include "text/cp1251.h"
 
 namespace ornil::testing {
@@ -22,35 +23,15 @@ namespace {
 
 using namespace std::string_literals;
 
-TViewLine Row(const char* caption, const std::string& column, bool enabled = true,
+TViewLine Row(const char* caption, const char* column, bool enabled = true,
               FieldKind kind = Editable) {
-  TViewLine d;
-  d.Caption = caption;
-  d.Column = column;
-  d.Enabled = enabled;
-  d.FieldType = kind;
-  return d;
-}
-
-TViewLine OwnerLookup(bool fullList) {
-  TViewLine d = Row("Владелец"_cp, "Владелец"_cp, true, TableLookup);
-  d.ValuesTable = sim::data::kOwners;
-  d.IdentifierExpression = "Id";
-  d.ValueExpression = "ФИО"_cp;
-  d.ViewedExpression = "ФИО"_cp;
-  d.FullValuesList = fullList;
-  return d;
+  return ColumnRow(caption, column, enabled, kind);
 }
 
 // One row of every kind the window shows.
 TViewLines EveryKindOfRow() {
   TViewLines lines;
-  TViewLine divider;
-  divider.FieldType = Divider;
-  divider.Caption = "Участок"_cp;
-  divider.CaptionViewed = true;
-  divider.CaptionJustify = 2;
-  lines.push_back(divider);
+  lines.push_back(DividerRow("Участок"_cp, true, 2));
   lines.push_back(Row("Номер"_cp, "Номер"_cp));
   TViewLine date = Row("Дата"_cp, "Дата_регистрации"_cp);
   date.ColumnType = ColumnTypes::Date;

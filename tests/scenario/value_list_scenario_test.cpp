@@ -14,18 +14,7 @@ namespace {
 
 class ValueListTest : public InfoWindowTest {
  protected:
-  ValueListTest() {
-    TViewLine owner;
-    owner.Caption = "Владелец"_cp;
-    owner.Column = "Владелец"_cp;
-    owner.Enabled = true;
-    owner.FieldType = TableLookup;
-    owner.ValuesTable = sim::data::kOwners;
-    owner.IdentifierExpression = "Id";
-    owner.ValueExpression = "ФИО"_cp;
-    owner.ViewedExpression = "ФИО"_cp;
-    Configure({owner});
-  }
+  ValueListTest() { Configure({OwnerLookup(false)}); }
 
   TOrnilComboBox* Lookup() { return RowControl<TOrnilComboBox>(0); }
   // The user clicks the lookup's caption.
@@ -129,17 +118,7 @@ TEST_F(ValueListTest, NewValueInsertsARowWithTheNextIdentifierAndRemakesTheListI
 }
 
 TEST_F(ValueListTest, ANewValueHiddenByTheConditionIsStillWrittenAndTheUserIsWarned) {
-  TViewLine owner;
-  owner.Caption = "Владелец"_cp;
-  owner.Column = "Владелец"_cp;
-  owner.Enabled = true;
-  owner.FieldType = TableLookup;
-  owner.ValuesTable = sim::data::kOwners;
-  owner.IdentifierExpression = "Id";
-  owner.ValueExpression = "ФИО"_cp;
-  owner.ViewedExpression = "ФИО"_cp;
-  owner.AdditionalCondition = "Id < 5";
-  Configure({owner});
+  Configure({OwnerLookup(false, "Id < 5")});
   ASSERT_NE(Open(1), nullptr);
   ClickCaption();
   ::NewValue();

@@ -7,6 +7,21 @@
 
 namespace ornil::testing {
 
+TViewLine OwnerLookup(bool fullList, const char* condition) {
+  TViewLine d;
+  d.Caption = "Владелец"_cp;
+  d.Column = "Владелец"_cp;
+  d.Enabled = true;
+  d.FieldType = TableLookup;
+  d.ValuesTable = sim::data::kOwners;
+  d.IdentifierExpression = "Id";
+  d.ValueExpression = "ФИО"_cp;
+  d.ViewedExpression = "ФИО"_cp;
+  d.AdditionalCondition = condition;
+  d.FullValuesList = fullList;
+  return d;
+}
+
 InfoWindowTest::InfoWindowTest() {
   EXPECT_TRUE(w.Link().ExecuteMapBasic("Map from \"Parcels\""));
   map = w.host.Workspace().FrontWindowId();

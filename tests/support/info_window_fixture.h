@@ -14,6 +14,9 @@
 
 namespace ornil::testing {
 
+// A lookup of the parcel's owner in the owners table, showing and changing the name.
+TViewLine OwnerLookup(bool fullList, const char* condition = "");
+
 class InfoWindowTest : public ::testing::Test {
  protected:
   InfoWindowTest();
