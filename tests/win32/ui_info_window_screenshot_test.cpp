@@ -13,10 +13,10 @@
 #include "platform/win32/win32_seams.h"
 #include "settings/metadata.h"
 #include "sim/data/sample_tables.h"
-#include "sim/dde/dde_network.h"
-#include "sim/mapinfo/mapinfo_host.h"
+#include "simulated_host/simulated_host.h"
 #include "support/message_box_answerer.h"
 #include "text/cp1251.h"
+#include "ui/win32/toolkit.h"
 
 namespace ornil {
 namespace {
@@ -75,47 +75,12 @@ TViewLines EveryKindOfRow() {
   return lines;
 }
 
-// The simulated host and a companion that runs the library's statements in it.
-struct SimulatedHost {
-  sim::DdeNetwork dde;
-  sim::MapInfoHost host;
-  sim::ScriptedDdeServer companion;
-  std::uint32_t instance = 0;
-  platform::HConv mapInfoConv = 0;
-  platform::HConv companionConv = 0;
-
-  SimulatedHost() {
-    host.Attach(dde);
-    sim::data::AddSampleTables(host);
-    companion.onExecute = [this](const std::string& statement) {
-      if (statement.starts_with("*#")) return true;
-      Reporting().LastExecuteOk = host.Run(statement).ok;
-      return true;
-    };
-    dde.AddServer("MapInfo", "C:\\Ornil\\OrnilApp.MBX", &companion);
-    dde.DdeInitialize(&instance, nullptr, 0, 0);
-    mapInfoConv = Connect("System");
-    companionConv = Connect("C:\\Ornil\\OrnilApp.MBX");
-  }
-  platform::HConv Connect(const char* topic) {
-    const platform::Hsz service = dde.DdeCreateStringHandle(instance, "MapInfo", 1004);
-    const platform::Hsz name = dde.DdeCreateStringHandle(instance, topic, 1004);
-    const platform::HConvList list = dde.DdeConnectList(instance, service, name, 0, nullptr);
-    return dde.DdeQueryNextServer(list, 0);
-  }
-  TMapInfo Link() const {
-    TMapInfo link;
-    link.SetConversations(mapInfoConv, companionConv, instance);
-    return link;
-  }
-};
-
 TEST(InfoWindowScreenshot, AParcelWithEveryKindOfRowAndTheEditValueWindowOverIt) {
   ui::win32::Win32Backend backend;
   ui::Application app{backend};
-  SimulatedHost world;
-  platform::Seams seams = platform::win32::RealSeams();
-  seams.ddeml = &world.dde;
+  win32test::SimulatedHost world;
+  platform::Seams seams = ui::win32::WithToolkitSeams(platform::win32::RealSeams());
+  seams.ddeml = &world.Ddeml();
   platform::Install(seams);
   win32test::MessageBoxAnswerer answerer;
   InitializeInfoWindowModule();
@@ -127,7 +92,7 @@ TEST(InfoWindowScreenshot, AParcelWithEveryKindOfRowAndTheEditValueWindowOverIt)
   const TMapInfo link = world.Link();
   ASSERT_TRUE(ToSaveParametersOfAttributes(link, "Parcels", fields));
   ASSERT_TRUE(link.ExecuteMapBasic("Map from \"Parcels\""));
-  const int map = world.host.Workspace().FrontWindowId();
+  const int map = world.FrontWindowId();
 
   ViewOrnilWindow(40, 40, "Parcels", 1, map, world.instance, world.mapInfoConv, world.companionConv,
                   "OrnilApp");
@@ -138,6 +103,10 @@ TEST(InfoWindowScreenshot, AParcelWithEveryKindOfRowAndTheEditValueWindowOverIt)
   ASSERT_NE(window, nullptr);
   ASSERT_EQ(window->Fields.size(), lines.size());
   EXPECT_TRUE(ui::win32::SaveWindowPng(window->GetHandle(), OutPath("info_window.png")));
+  // Every row shows without scrolling, and the window opens beside the point it was asked for.
+  EXPECT_EQ(window->Left(), 50);
+  EXPECT_EQ(window->Top(), 50);
+  EXPECT_EQ(window->Height(), window->GetConstraints().maxHeight);
 
   // Every caption ends at one edge; every control but the check box starts 3 pixels after it.
   for (const auto& d : window->Fields) {
