@@ -147,7 +147,6 @@ void TOrnilWindow::AssignNewIdentifier(const TOrnilComboBox& c, int row) {
 }
 
 void TOrnilWindow::ReleaseValueListWindow() {
-  ValueListHook.Reset();
   ValueListTakeover.reset();
   ValueListWindow = 0;
 }
@@ -179,18 +178,28 @@ void TOrnilWindow::RecreateValueList(const std::string& value, int shownBefore) 
     takeOldBack();
     return;
   }
+  // The new list stands: the old one goes, also when what follows fails.
+  struct OldList {
+    const TMapInfo& link;
+    std::string selection;
+    bool closed = false;
+    ~OldList() {
+      if (closed) return;
+      try {
+        link.CloseTable2(selection);
+      } catch (...) {
+        // The failure under way is the one reported.
+      }
+    }
+  } oldList{MapInfo, oldSelection};
   const std::string old = std::to_string(oldId);
   const std::string title = MapInfo.RequestText(Cat("WindowInfo(", old, ",", "1", ")"));
-  MapInfo.CloseTable2(MapInfo.RequestText(Cat("WindowInfo(", old, ",", "10", ")")));
+  const std::string oldShown = MapInfo.RequestText(Cat("WindowInfo(", old, ",", "10", ")"));
+  oldList.closed = true;
+  MapInfo.CloseTable2(oldShown);
   MapInfo.ExecuteMapBasic(
       Cat("Set Window ", std::to_string(ValueListWindowId), " title \"", title, "\""));
   Windows().MoveWindow(ValueListWindow, place);
-  ValueListHook.Install(
-      *platform::Current().hooks, platform::HookKind::CallWndProc,
-      [this](int code, std::uintptr_t wParam, std::intptr_t lParam) {
-        return HookSelTableProc(code, wParam, lParam);
-      },
-      Windows().WindowThreadId(HostMainWindow()));
   if (MapInfo.RequestInt(RowCount(c.ValuesSelection)) == shownBefore) {
     platform::Current().dialogs->ShowMessageBox(
         Cat("В таблицу '"_cp, c.ValuesTable,

@@ -98,7 +98,28 @@ bool TOrnilWindow::CreateNewSelValueWindow(const std::string& value) {
     if (!c->AdditionalCondition.empty()) select += Cat(" Where ", c->AdditionalCondition);
     if (!MapInfo.ExecuteMapBasic(Cat(select, " Into \"", s, "\" Order By Col1 NoSelect")))
       return false;
-    // From here the selection is the list's: abandoning the list closes it.
+    // Until the new list stands, a failure takes it away again (closing its selection closes its
+    // browser too) and leaves the list that was there before.
+    struct Undo {
+      TOrnilWindow& window;
+      TOrnilComboBox& c;
+      std::string selection, previousSelection;
+      platform::WindowHandle previousWindow;
+      std::int32_t previousId;
+      bool done = false;
+      ~Undo() {
+        if (done) return;
+        if (window.ValueListWindow != previousWindow) window.ValueListTakeover.reset();
+        try {
+          window.MapInfo.CloseTable2(selection);
+        } catch (...) {
+          // The failure under way is the one reported.
+        }
+        c.ValuesSelection = previousSelection;
+        window.ValueListWindow = previousWindow;
+        window.ValueListWindowId = previousId;
+      }
+    } undo{*this, *c, s, c->ValuesSelection, ValueListWindow, ValueListWindowId};
     c->ValuesSelection = s;
 
     const std::string caption = c->BoundLabel() != nullptr ? c->BoundLabel()->Text() : "";
@@ -108,10 +129,7 @@ bool TOrnilWindow::CreateNewSelValueWindow(const std::string& value) {
                                     "\",COL2 \"Id\" From \"", s, "\""));
     if (!browsed) {
       // No list: the host is not disabled for a list that is not there.
-      ValueListWindow = 0;
       MapInfo.ExecuteMapBasic(Cat("Set Next Document Parent Systeminfo(", "15", ") Style ", "0"));
-      c->ValuesSelection.clear();
-      MapInfo.CloseTable2(s);
       return false;
     }
     ValueListWindow = static_cast<platform::WindowHandle>(
@@ -140,6 +158,7 @@ bool TOrnilWindow::CreateNewSelValueWindow(const std::string& value) {
     } else {
       found.Release();  // the host made no table of that name
     }
+    undo.done = true;
     return true;
   });
 }
