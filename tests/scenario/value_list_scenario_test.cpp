@@ -32,8 +32,7 @@ class ValueListTest : public InfoWindowTest {
   }
   // The user selects a row of the list's browser and closes it.
   void ChooseAndClose(int listRow) {
-    const std::string shown = ListWindow()->table;
-    w.host.UserSelect(shown, {listRow});
+    EXPECT_TRUE(w.host.UserClickBrowserRow(window()->ValueListWindowId, listRow));
     CloseList();
   }
   platform::WindowHandle Main() { return w.host.Workspace().mainWindow; }
@@ -65,6 +64,8 @@ TEST_F(ValueListTest, TheCaptionOpensTheListAndKeepsTheHostDisabled) {
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->title, "Владелец"_cp);
   EXPECT_TRUE(list->readOnly);
+  EXPECT_FALSE(w.host.UserEditBrowserCell(list->id, 1, 0, sim::mb::Value::Text("x")))
+      << "the list refuses edits";
   EXPECT_EQ(w.desktop.WindowText(window()->ValueListWindow), "Владелец"_cp);
   EXPECT_FALSE(w.desktop.IsWindowEnabled(Main()));
   EXPECT_FALSE(window()->Enabled());
