@@ -63,12 +63,16 @@ void TOrnilWindow::ComboBoxLabelMouseUp(ui::Component& sender, ui::MouseButton b
     }
     ValueListHook.Reset();
     if (ValueListOpen()) {
-      ValueListHook.Install(
-          *platform::Current().hooks, platform::HookKind::CallWndProc,
-          [this](int code, std::uintptr_t wParam, std::intptr_t lParam) {
-            return HookSelTableProc(code, wParam, lParam);
-          },
-          Windows().WindowThreadId(HostMainWindow()));
+      // Thread 0 would ask for a hook on every thread of the desktop: without the host's main
+      // window there is nothing to keep disabled.
+      if (HostMainWindow() != 0) {
+        ValueListHook.Install(
+            *platform::Current().hooks, platform::HookKind::CallWndProc,
+            [this](int code, std::uintptr_t wParam, std::intptr_t lParam) {
+              return HookSelTableProc(code, wParam, lParam);
+            },
+            Windows().WindowThreadId(HostMainWindow()));
+      }
       MapInfo.ExecuteMapBasic(Cat("Set Window ", std::to_string(ValueListWindowId), " title \"",
                                   WithoutLastCharacter(label->Text()), "\""));
       Windows().SetActiveWindow(ValueListWindow);
