@@ -84,12 +84,9 @@ TEST_F(InfoWindowTest, AHostThatFailsWhileTheWindowIsBuiltGetsOneMessageAndNoHid
   });
   Open(1);
   w.dde.ClearFaults();
-  const auto shown = w.ShownTexts();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(
-      shown[0].starts_with("Ошибка в процедуре отображения информационного окна. "
-                           "Произошла ошибка в функции TakeParametersInfoFields. "))
-      << shown[0];
+  ExpectOneMessageStartingWith(
+      "Ошибка в процедуре отображения информационного окна. "
+      "Произошла ошибка в функции TakeParametersInfoFields. ");
   EXPECT_EQ(w.desktop.LockedWindow(), 0u);
   EXPECT_EQ(::IsOrnilWindowOpened(), 0) << "the window is not shown";
   // The next opening replaces it.

@@ -354,12 +354,9 @@ TEST_F(InfoWindowTest, AFailingUpdateNamesItsFieldAndKeepsItAndTheRowsAfterItUns
   Save();
   w.dde.ClearFaults();
   ASSERT_EQ(AliveOrnilWindow(), window) << "the window stays open";
-  const auto shown = w.ShownTexts();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(
-      shown[0].starts_with("Ошибка во время сохранения значений. Произошла ошибка во "
-                           "время попытки сохранить в поле 'Этажность' значение 4 . "))
-      << shown[0];
+  ExpectOneMessageStartingWith(
+      "Ошибка во время сохранения значений. Произошла ошибка во "
+      "время попытки сохранить в поле 'Этажность' значение 4 . ");
   EXPECT_EQ(Cell("Parcels", 1, "Номер"_cp), "Н-1");
   EXPECT_EQ(Cell("Parcels", 1, "Этажность"_cp), "2");
   EXPECT_EQ(Cell("Parcels", 1, "Примечание"_cp), "Угловой участок");

@@ -74,6 +74,12 @@ std::vector<std::string> InfoWindowTest::Sent(std::string_view prefix) {
   return out;
 }
 
+void InfoWindowTest::ExpectOneMessageStartingWith(std::string_view start) {
+  const auto shown = w.ShownTexts();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].starts_with(start)) << shown[0];
+}
+
 std::string InfoWindowTest::Cell(const char* table, int row, std::string_view column) {
   return text::ToUtf8(sim::mb::ToText(w.host.TableNamed(table).Cell(row, column)));
 }

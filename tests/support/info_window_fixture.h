@@ -42,6 +42,8 @@ class InfoWindowTest : public ::testing::Test {
 
   // The statements sent since the last clear that start with `prefix` (letter case ignored), UTF-8.
   std::vector<std::string> Sent(std::string_view prefix);
+  // Exactly one message box was shown, and its text (UTF-8) starts with `start`.
+  void ExpectOneMessageStartingWith(std::string_view start);
   // A cell of a host table as the host writes it, UTF-8.
   std::string Cell(const char* table, int row, std::string_view column);
 
