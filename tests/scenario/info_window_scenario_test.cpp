@@ -70,6 +70,8 @@ TEST_F(InfoWindowTest, ATableWithoutSettingsShowsEveryColumnAsAnEditableRow) {
   EXPECT_EQ(dynamic_cast<TOrnilIntEdit*>(number), nullptr) << "a text column gets a plain edit";
   EXPECT_EQ(number->Text(), "А-101"_cp);
   EXPECT_EQ(number->MaxLength(), 20);
+  w.user.TypeChar(*number, '\t');
+  EXPECT_EQ(number->Text(), "А-101"_cp) << "a Tab types nothing";
   EXPECT_NE(RowControl<TOrnilIntEdit>(3), nullptr);
   EXPECT_EQ(RowControl<TOrnilDecimalEdit>(4)->Text(), "1500000.5");
   EXPECT_EQ(RowControl<TOrnilFloatEdit>(5)->Text(), "612.5");
