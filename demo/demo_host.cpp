@@ -12,6 +12,10 @@ void DemoHost::Attach(sim::DdeNetwork& dde, sim::SimAtoms& atoms, sim::SimFileSy
   ws.mdiClientWindow = screen.DocumentArea();
   ws.onWindowOpened = [&screen](const sim::mb::HostWindow& w) { return screen.OpenDocument(w); };
   ws.onWindowClosed = [&screen](const sim::mb::HostWindow& w) { screen.CloseDocument(w); };
+  ws.onWindowRetitled = [&windows](const sim::mb::HostWindow& w) {
+    constexpr std::uint32_t kSetText = 0x000C;
+    windows.Send(w.handle, kSetText, 0, reinterpret_cast<std::intptr_t>(w.title.c_str()));
+  };
   host.Attach(dde);
   sim::data::AddSampleTables(host);
   companion.Attach(dde, atoms, files, windows);

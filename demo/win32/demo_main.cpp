@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "demo/answering_dialogs.h"
 #include "demo/demo_host.h"
 #include "demo/session.h"
 #include "demo/win32/host_frame.h"
@@ -26,22 +27,6 @@
 namespace {
 
 using namespace ornil;
-
-// The library's message boxes in the demo: a question is answered Yes, as the user of the
-// session would; anything else shown is kept, and an error fails the session.
-class AnsweringDialogs : public platform::Dialogs {
- public:
-  int ShowMessageBox(const std::string& text, const std::string& caption,
-                     std::uint32_t flags) override {
-    shown.push_back(text::ToUtf8(caption) + ": " + text::ToUtf8(text));
-    const std::uint32_t buttons = flags & 0x0F;
-    if (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) return IDYES;
-    if ((flags & 0xF0) == MB_ICONERROR) errors.push_back(shown.back());
-    return IDOK;
-  }
-  std::vector<std::string> shown;
-  std::vector<std::string> errors;
-};
 
 void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
   std::ofstream out(path, std::ios::binary);
@@ -62,7 +47,7 @@ int main(int argc, char** argv) {
   sim::DdeNetwork dde;
   sim::SimAtoms atoms;
   sim::SimFileSystem files;
-  AnsweringDialogs dialogs;
+  demo::AnsweringDialogs dialogs;
   ui::win32::Win32Backend backend;
   ui::Application application{backend};
   demo::HostFrame frame(mapInfo.host, mapInfo.companion);

@@ -2,6 +2,8 @@
 #include "demo/win32/host_frame.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "text/cp1251.h"
@@ -19,8 +21,11 @@ constexpr int kFrameWidth = 1000, kFrameHeight = 720;
 constexpr int kPadButton = 26;
 constexpr UINT kFirstMenuCommand = 1000;
 
-// MapBasic's window styles: 0 standard (inside the main window), 1 child, 2 and 3 floating.
-constexpr int kStyleStandard = 0;
+constexpr int kPixelsPerInch = 96;
+
+int Pixels(std::optional<double> inches, int fallback) {
+  return inches ? static_cast<int>(*inches * kPixelsPerInch) : fallback;
+}
 
 struct GdiObject {
   HGDIOBJ object;
@@ -105,24 +110,34 @@ void HostFrame::Layout() {
 platform::WindowHandle HostFrame::OpenDocument(const sim::mb::HostWindow& window) {
   const HINSTANCE module = GetModuleHandleA(nullptr);
   const char* className = window.type == sim::mb::kMapWindow ? kMapClass : kBrowserClass;
+  const bool floating =
+      window.style == sim::mb::kStylePopup || window.style == sim::mb::kStylePopupFullCaption;
+  // Places and sizes are in inches from the client area the window belongs to. The library's
+  // helper map asks for a place far off the screen, so it is never seen, as in MapInfo.
+  const int offset = floating ? 0 : 24 * (cascade_++ % 6);
+  const int left = Pixels(window.x, floating ? 380 : 12 + offset);
+  const int top = Pixels(window.y, floating ? 160 : 12 + offset);
+  const int width = Pixels(window.width, window.type == sim::mb::kMapWindow ? 620 : 520);
+  const int height = Pixels(window.height, floating ? 300 : 420);
   HWND w = nullptr;
-  if (window.style == kStyleStandard) {
-    const int offset = 24 * (cascade_++ % 6);
-    const int width = window.type == sim::mb::kMapWindow ? 620 : 560;
-    w = CreateWindowExA(0, className, window.title.c_str(),
-                        WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPSIBLINGS,
-                        12 + offset, 12 + offset, width, 420, documents_, nullptr, module, nullptr);
-  } else {
-    // A floating window: the library's value list shows one. The library's hidden helper map is
-    // one too; MapInfo puts it off the screen at one pixel's size, the demo leaves it unshown.
+  if (floating) {
+    POINT origin{0, 0};
+    ClientToScreen(frame_, &origin);
+    HWND owner = window.parent != 0 ? reinterpret_cast<HWND>(window.parent) : frame_;
     w = CreateWindowExA(WS_EX_TOOLWINDOW, className, window.title.c_str(),
-                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 380, 160, 520, 300,
-                        frame_, nullptr, module, nullptr);
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, origin.x + left,
+                        origin.y + top, width, height, owner, nullptr, module, nullptr);
+  } else {
+    const bool child = window.style == sim::mb::kStyleChild && window.parent != 0;
+    w = CreateWindowExA(0, className, window.title.c_str(),
+                        WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPSIBLINGS, left,
+                        top, width, height,
+                        child ? reinterpret_cast<HWND>(window.parent) : documents_, nullptr, module,
+                        nullptr);
   }
   SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
-  const bool hiddenHelper = window.type == sim::mb::kMapWindow && window.style != kStyleStandard;
-  if (!hiddenHelper) ShowWindow(w, SW_SHOWNOACTIVATE);
+  ShowWindow(w, SW_SHOWNOACTIVATE);
   return Handle(w);
 }
 
@@ -205,25 +220,38 @@ void HostFrame::PaintMap(HDC dc, const RECT& client, const sim::mb::HostWindow& 
 void HostFrame::PaintBrowser(HDC dc, const RECT& client, const sim::mb::HostWindow& window) {
   sim::mb::Table* t = host_.Workspace().Find(window.table);
   if (t == nullptr) return;
-  const int rowHeight = 20, columnWidth = std::max(
-                                80, static_cast<int>(client.right) / std::max(1, t->ColumnCount()));
+  // A browser of chosen columns names them; the others are not shown.
+  const int columns = window.captions.empty()
+                          ? t->ColumnCount()
+                          : std::min<int>(t->ColumnCount(), window.captions.size());
+  const int rowHeight = 20,
+            columnWidth = std::max(80, static_cast<int>(client.right) / std::max(1, columns));
+  // The selected rows: those of the selection's base table that the browsed rows show.
+  std::set<int> selected;
+  const sim::mb::Table* selection = host_.Workspace().PeekSelection();
+  const sim::mb::Table* base = t->Base() != nullptr ? t->Base() : t;
+  if (selection != nullptr &&
+      (selection->Base() != nullptr ? selection->Base() : selection) == base) {
+    for (int r = 1; r <= selection->RowCount(); ++r)
+      selected.insert(selection->BaseRowOf(r));
+  }
   GdiObject header{CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
   RECT top{0, 0, client.right, rowHeight};
   FillRect(dc, &top, static_cast<HBRUSH>(header.object));
   GdiObject current{CreateSolidBrush(RGB(204, 226, 255))};
   SetBkMode(dc, TRANSPARENT);
-  for (int c = 0; c < t->ColumnCount(); ++c) {
+  for (int c = 0; c < columns; ++c) {
     const std::string caption =
         c < static_cast<int>(window.captions.size()) ? window.captions[c] : t->ColumnAt(c).name;
     Text(dc, c * columnWidth + 4, 3, caption);
   }
   for (int row = 1; row <= t->RowCount(); ++row) {
     const int y = row * rowHeight;
-    if (row == t->cursor) {
+    if (selected.count(t->BaseRowOf(row)) != 0) {
       RECT line{0, y, client.right, y + rowHeight};
       FillRect(dc, &line, static_cast<HBRUSH>(current.object));
     }
-    for (int c = 0; c < t->ColumnCount(); ++c)
+    for (int c = 0; c < columns; ++c)
       Text(dc, c * columnWidth + 4, y + 3, sim::mb::ToText(t->Cell(row, c)));
   }
   GdiObject grid{CreatePen(PS_SOLID, 1, RGB(192, 192, 192))};
@@ -232,7 +260,7 @@ void HostFrame::PaintBrowser(HDC dc, const RECT& client, const sim::mb::HostWind
     MoveToEx(dc, 0, row * rowHeight, nullptr);
     LineTo(dc, client.right, row * rowHeight);
   }
-  for (int c = 1; c <= t->ColumnCount(); ++c) {
+  for (int c = 1; c <= columns; ++c) {
     MoveToEx(dc, c * columnWidth, 0, nullptr);
     LineTo(dc, c * columnWidth, (t->RowCount() + 1) * rowHeight);
   }

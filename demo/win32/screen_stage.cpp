@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <set>
+#include <vector>
 
 #include "ui/png_writer.h"
 #include "ui/win32/screenshot.h"
@@ -33,6 +34,26 @@ bool ShowsOnTop(HWND window, const RECT& r) {
   return false;
 }
 
+bool OwnedBy(HWND window, HWND owner) {
+  for (HWND w = GetWindow(window, GW_OWNER); w != nullptr; w = GetWindow(w, GW_OWNER))
+    if (w == owner) return true;
+  return false;
+}
+
+// Windows keeps owned windows above their owner; Wine without a window manager can let the
+// owner come up over them when it is enabled again. Puts them back, keeping their order, and the
+// step's window on top.
+void RestoreOwnedOrder(HWND mainWindow, HWND stepWindow) {
+  std::vector<HWND> owned;  // top first
+  for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT))
+    if (IsWindowVisible(w) && OwnedBy(w, mainWindow)) owned.push_back(w);
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  for (auto w = owned.rbegin(); w != owned.rend(); ++w)
+    SetWindowPos(*w, HWND_TOP, 0, 0, 0, 0, keep);
+  const HWND step = GetAncestor(stepWindow, GA_ROOT);
+  if (step != mainWindow && step != nullptr) SetWindowPos(step, HWND_TOP, 0, 0, 0, 0, keep);
+}
+
 std::size_t Colours(const ui::win32::ScreenPixels& shot) {
   std::set<std::uint32_t> seen;
   for (std::uint32_t p : shot.pixels) {
@@ -52,6 +73,7 @@ void ScreenStage::Show(int number, const std::string& name, const std::string& t
   std::printf("step %d: %s\n", number, title.c_str());
   std::fflush(stdout);
   // What the user sees: every window of the session painted, the step's on top of the others.
+  RestoreOwnedOrder(Hwnd(mainWindow_), Hwnd(window));
   ui::win32::RepaintNow(mainWindow_);
   if (window != mainWindow_) ui::win32::RepaintNow(window);
   Sleep(150);
@@ -74,7 +96,13 @@ void ScreenStage::Show(int number, const std::string& name, const std::string& t
   area.top = std::max<LONG>(area.top, 0);
   area.right = std::min<LONG>(area.right, GetSystemMetrics(SM_CXSCREEN));
   area.bottom = std::min<LONG>(area.bottom, GetSystemMetrics(SM_CYSCREEN));
-  if (!ShowsOnTop(Hwnd(window), shown)) fail("its window is hidden under another");
+  if (!ShowsOnTop(Hwnd(window), shown)) {
+    char name[64] = "", over[64] = "";
+    GetClassNameA(Hwnd(window), name, sizeof name);
+    const POINT centre{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
+    GetClassNameA(GetAncestor(WindowFromPoint(centre), GA_ROOT), over, sizeof over);
+    fail(std::string("its window (") + name + ") is hidden under another (" + over + ")");
+  }
 
   ui::win32::ScreenPixels shot;
   if (!ui::win32::CaptureScreen({area.left, area.top, area.right, area.bottom}, shot)) {
