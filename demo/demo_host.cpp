@@ -18,7 +18,10 @@ void DemoHost::Attach(sim::DdeNetwork& dde, sim::SimAtoms& atoms, sim::SimFileSy
   };
   host.Attach(dde);
   sim::data::AddSampleTables(host);
-  companion.Attach(dde, atoms, files, windows);
+  // The declarations a host of this program's width includes, as a user of that host would.
+  const auto flavour =
+      sizeof(void*) == 4 ? sim::Companion::Flavour::Bits32 : sim::Companion::Flavour::Bits64;
+  companion.Attach(dde, atoms, files, windows, flavour);
 }
 
 }  // namespace ornil::demo

@@ -93,6 +93,14 @@ class NativeLibraries {
   void Add(std::string_view library, std::string name, R (*f)(A...)) {
     Add(library, std::move(name), native_detail::Make<R, A...>(f));
   }
+#if defined(_WIN32) && defined(__i386__)
+  // The 32-bit library's exports take the standard calling convention, which is part of their
+  // type there (the demo binds them in its Windows build).
+  template <class R, class... A>
+  void Add(std::string_view library, std::string name, R(__stdcall* f)(A...)) {
+    Add(library, std::move(name), native_detail::Make<R, A...>(f));
+  }
+#endif
   // A stand-in that answers only while no function of that name is added.
   void AddFallback(std::string_view library, std::string name, NativeFunction f);
   template <class R, class... A>
