@@ -302,6 +302,24 @@ TEST_F(ValueListTest, WithoutAListTheValueExportsDoNothing) {
   EXPECT_TRUE(w.ShownTexts().empty());
 }
 
+TEST_F(ValueListTest, ABrowserTheHostRefusesLeavesTheHostEnabledAndNoSelectionOpen) {
+  ASSERT_NE(Open(1), nullptr);
+  w.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+    if (t.text.starts_with("Browse")) return 0x4009;  // DMLERR_NOTPROCESSED: refused
+    return std::nullopt;
+  });
+  w.ClearTranscript();
+  ClickCaption();
+  w.dde.ClearFaults();
+  EXPECT_FALSE(window()->ValueListOpen());
+  EXPECT_TRUE(w.desktop.IsWindowEnabled(Main()));
+  EXPECT_TRUE(window()->Enabled());
+  EXPECT_FALSE(w.companion.OffersValueCreation());
+  EXPECT_EQ(Sent("Set Next Document Parent").size(), 1u);
+  EXPECT_EQ(w.host.FindTable("SelValues"), nullptr);
+  EXPECT_TRUE(w.ShownTexts().empty());
+}
+
 TEST_F(ValueListTest, AListTheHostClosesItselfLeavesNothingBehind) {
   ASSERT_NE(Open(1), nullptr);
   ClickCaption();
