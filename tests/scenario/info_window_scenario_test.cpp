@@ -303,6 +303,11 @@ TEST_F(InfoWindowTest, TheCompanionsHandlersHearTheLibraryIsSavingExactlyWhileIt
       << "the update changed the map the companion watches";
   EXPECT_EQ(std::count(heard.begin(), heard.end(), "IsFindingStarted=1"), 0);
   EXPECT_EQ(::IsSavingStarted(), 0);
+  // Afterwards the user's own changes are the user's.
+  w.libraryAnswers.clear();
+  w.host.UserSelect("Parcels", {2});
+  EXPECT_NE(std::find(heard.begin(), heard.end(), "IsSavingStarted=0"), heard.end());
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), "IsSavingStarted=1"), 0);
 }
 
 TEST_F(InfoWindowTest, TheCompanionsHandlersHearTheLibraryIsFindingWhileItFinds) {
@@ -426,6 +431,17 @@ TEST_F(InfoWindowTest, FieldsCountShowsThatManyRowsAndScrollsToTheRest) {
   EXPECT_EQ(window->GetConstraints().maxHeight, chrome + 3 * row + 2 * 2);
   EXPECT_EQ(window->GetConstraints().minHeight, chrome + 2 * row + 2);
   EXPECT_EQ(window->ScrollBox->VertIncrement(), window->RowHeight + 2);
+
+  // Dragging the bottom edge stops at three rows, dragging the top edge at two.
+  const ui::Rect at = window->BoundsRect();
+  ui::Rect taller = at;
+  taller.bottom += 200;
+  EXPECT_EQ(w.user.DragBorder(*window, 6, taller).Height(), window->GetConstraints().maxHeight);
+  ui::Rect shorter = window->BoundsRect();
+  shorter.top += 100;
+  const ui::Rect dragged = w.user.DragBorder(*window, 3, shorter);
+  EXPECT_EQ(dragged.Height(), window->GetConstraints().minHeight);
+  EXPECT_EQ(dragged.bottom, at.bottom) << "the top edge moved";
 
   // Tab to a row below the visible part scrolls it into view.
   auto* fourth = RowControl<ui::Control>(3);
