@@ -464,6 +464,35 @@ TEST_F(InfoWindowTest, TheWindowFollowsTheHostMainWindowsEnabledState) {
   EXPECT_TRUE(window->Enabled());
 }
 
+TEST_F(InfoWindowTest, OpeningSendsTheStatementsAndQuestionsInOrder) {
+  Configure({Row("Номер"_cp, "Номер"_cp)});
+  w.ClearTranscript();
+  Open(2);
+  std::vector<std::string> sent;
+  for (const auto& line : w.Transcript()) {
+    // The settings' own reading is the metadata reader's.
+    if (line.find("GetMetadata$") == std::string::npos && !line.starts_with("R: ColumnInfo(\"Parc"))
+      sent.push_back(text::ToUtf8(line));
+  }
+  EXPECT_EQ(sent, (std::vector<std::string>{
+                      "E: Dim ~CurrentRowId~ as Integer Dim ~CurrentTableName~ as String",
+                      "E: Set Next Document Style 3",
+                      "R: NumWindows()",
+                      "E: Map from \"Parcels\" position (-100,-100) width 1 height 1",
+                      "R: NumWindows()",
+                      "R: WindowId(NumWindows())",
+                      "R: WindowInfo(1002,12)",
+                      "E: Set Map Window 1002 Redraw Off",
+                      "E: Set Window 1002 title \"1\"",
+                      "R: format$(Columninfo(\"Parcels\",\"COL2\",7),\"0\")",
+                      "E: fetch rec 2 from \"Parcels\"",
+                      "R: Parcels.COL2",
+                      "R: ColumnInfo(Parcels,\"COL2\",4)",
+                      "E: ~CurrentRowId~=2",
+                      "E: ~CurrentTableName~=\"Parcels\"",
+                  }));
+}
+
 TEST_F(InfoWindowTest, ClosingByTheUserEndsEveryQuery) {
   TOrnilWindow* window = Open(1);
   ASSERT_NE(window, nullptr);
