@@ -148,6 +148,7 @@ TEST_F(ValueListTest, ANewValueHiddenByTheConditionIsStillWrittenAndTheUserIsWar
                                    "' была добавлена новая строка"))
       << shown[0];
   EXPECT_EQ(w.dialogs.Shown()[0].caption, "Внимание!"_cp);
+  EXPECT_EQ(w.dialogs.Shown()[0].flags & 0xF0u, 0x30u) << "a warning icon";
 }
 
 // A values table "Kinds" whose identifiers are of the given type; gives a lookup of it for the
