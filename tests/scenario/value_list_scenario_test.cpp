@@ -291,6 +291,22 @@ TEST_F(ValueListTest, UpdateValueChangesTheSelectedRowsValue) {
   EXPECT_TRUE(w.desktop.IsWindowEnabled(window()->ValueListWindow)) << "the list is usable again";
 }
 
+TEST_F(ValueListTest, TheCompanionsCommandsReachTheListThroughTheExports) {
+  ASSERT_NE(Open(1), nullptr);
+  ClickCaption();
+  ASSERT_TRUE(w.host.UserClickBrowserRow(window()->ValueListWindowId, 3));  // Петров
+  ASSERT_TRUE(w.companion.Choose("Изменить значение"_cp));
+  TEditValueWindow& edit = *window()->EditValueWindow;
+  ASSERT_TRUE(edit.Showing());
+  EXPECT_EQ(edit.RowId, 2) << "the row of the values table";
+  EXPECT_EQ(edit.Value->Text(), "Петров Пётр Петрович"_cp);
+  edit.Close();
+  ASSERT_TRUE(w.companion.Choose("Создать значение"_cp));
+  EXPECT_TRUE(edit.Showing());
+  EXPECT_EQ(edit.RowId, 0);
+  EXPECT_TRUE(w.ShownTexts().empty());
+}
+
 TEST_F(ValueListTest, WithoutAListTheValueExportsDoNothing) {
   ::UpdateValue();
   ::NewValue();
