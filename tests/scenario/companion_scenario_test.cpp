@@ -16,6 +16,7 @@
 #include "sim/data/sample_tables.h"
 #include "sim/mapinfo/declaration_check.h"
 #include "support/host_world.h"
+#include "support/info_window_fixture.h"
 #include "text/cp1251.h"
 
 namespace ornil::testing {
@@ -80,6 +81,11 @@ TEST(CompanionProgram, TheMapToolOpensTheInfoWindowForTheRecordUnderTheClick) {
   EXPECT_EQ(shown->RowId, 2);
   EXPECT_EQ(shown->MapWindowId, map);
   EXPECT_TRUE(shown->Showing());
+  // Next to the click: a corner of the window ten pixels from the point, the point not covered.
+  const int left = shown->Left(), top = shown->Top();
+  const int right = left + shown->Width(), bottom = top + shown->Height();
+  EXPECT_TRUE(left == 310 || right == 290) << left << ".." << right;
+  EXPECT_TRUE(top == 210 || bottom == 190) << top << ".." << bottom;
   EXPECT_TRUE(w.companion.MenuItemEnabled("Закрыть информационное окно"_cp));
 
   ASSERT_TRUE(w.ClickInfoTool(map, 29, 15, {310, 210}));
@@ -166,14 +172,32 @@ TEST(CompanionProgram, EndingTheProgramClosesTheWindowsAndUnregisters) {
   EXPECT_FALSE(link.ExecuteMapBasic("Fetch First From Parcels")) << "nobody runs statements";
 }
 
-TEST(CompanionProgram, EndsWithTheHostToo) {
+// MapInfo ends while a value list keeps it disabled: the library's windows go, the host gets its
+// main window back, the list's browser is closed and nothing is left to talk to.
+TEST(CompanionProgram, EndsWithTheHostTooWhileAValueListIsOpen) {
   HostWorld w;
+  const TViewLine owner = OwnerLookup(false);
+  const std::vector<const TViewLine*> fields{&owner};
+  ASSERT_TRUE(ToSaveParametersOfAttributes(w.Link(), "Parcels", fields));
   ASSERT_TRUE(w.ClickInfoTool(MapParcels(w), 15, 4, {300, 200}));
+  ASSERT_NE(AliveOrnilWindow(), nullptr);
+  auto* lookup = dynamic_cast<TOrnilComboBox*>(AliveOrnilWindow()->Fields[0].Control());
+  ASSERT_NE(lookup, nullptr);
+  w.user.Click(*lookup->BoundLabel());
+  ASSERT_TRUE(AliveOrnilWindow()->ValueListOpen());
+  const int listId = AliveOrnilWindow()->ValueListWindowId;
+  ASSERT_FALSE(w.desktop.IsWindowEnabled(w.host.MainWindow()));
   const int conversations = w.dde.OpenConversations();
+
   w.companion.Stop();
   EXPECT_TRUE(w.companion.Program().Ended());
   EXPECT_EQ(AliveOrnilWindow(), nullptr);
+  EXPECT_EQ(w.host.Workspace().FindWindow(listId), nullptr) << "the list's browser is closed";
+  EXPECT_TRUE(w.desktop.IsWindowEnabled(w.host.MainWindow()));
+  for (const ui::Form* form : w.application->Forms())
+    EXPECT_FALSE(form->Showing()) << "a window of the library is left";
   EXPECT_EQ(w.dde.OpenConversations(), conversations - 1);
+  EXPECT_TRUE(w.ShownTexts().empty());
 }
 
 TEST(CompanionProgram, The32BitDeclarationsRunTheSameProgram) {
