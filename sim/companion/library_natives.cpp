@@ -15,6 +15,8 @@ void AddLibraryExports(mb::NativeLibraries& natives) {
   natives.Add(kDll, "SetMbApplicationExecuteError", &::SetMbApplicationExecuteError);
   natives.Add(kDll, "IsPrintingError", &::IsPrintingError);
   natives.Add(kDll, "SetLastMapInfoErrorString", &::SetLastMapInfoErrorString);
+  natives.Add(kDll, "ViewSetupTable", &::ViewSetupTable);
+  natives.Add(kDll, "DestroySetupWindow", &::DestroySetupWindow);
 }
 
 void AddWindowsFunctions(mb::NativeLibraries& natives, platform::WindowManager& desktop) {

@@ -2,6 +2,7 @@
 #include "exports/modules.h"
 
 #include "host/dde_module.h"
+#include "setup/setup_module.h"
 
 namespace ornil {
 
@@ -10,6 +11,7 @@ void LoadLibraryModules() {
 }
 
 void UnloadLibraryModules() {
+  FinalizeSetupModule();
   FinalizeDdeModule();
 }
 

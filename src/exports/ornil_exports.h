@@ -23,4 +23,9 @@ std::uint32_t ORNIL_API GetDdeInstId();
 std::int32_t ORNIL_API SetMbApplicationExecuteError(std::int32_t executedWithoutError);
 std::int32_t ORNIL_API IsPrintingError();
 void ORNIL_API SetLastMapInfoErrorString(const char* text);
+
+// Table setup.
+void ORNIL_API ViewSetupTable(std::uint32_t instance, std::uintptr_t mapInfoConv,
+                              std::uintptr_t applicationConv);
+void ORNIL_API DestroySetupWindow();
 }

@@ -118,6 +118,9 @@ class Backend {
   virtual void ProcessMessages() = 0;
   virtual Point CursorPos() = 0;
   virtual Handle GetCapture() = 0;
+  // Which of Shift, Ctrl and Alt are down now, as the message being handled found them
+  // (GetKeyState).
+  virtual ShiftState KeyboardState() = 0;
   virtual Rect WorkArea() = 0;
 
   // The user's date formats (GetLocaleInfo's LOCALE_SSHORTDATE, LOCALE_SLONGDATE) and today.

@@ -425,12 +425,13 @@ bool Control::DoKeyPress(char& key) {
 }
 
 bool Control::DoKeyDown(std::uint16_t& key) {
+  const ShiftState shift = GetBackend().KeyboardState();
   Form* form = ParentForm();
   if (form != nullptr && form != this && form->KeyPreview()) {
-    form->KeyDown(key, kShiftNone);
+    form->KeyDown(key, shift);
     if (key == 0) return true;
   }
-  KeyDown(key, kShiftNone);
+  KeyDown(key, shift);
   if (key == 0) return true;
   if (form != nullptr && (key == vk::Escape || key == vk::Return || key == vk::Tab) &&
       !WantsDialogKey(key))

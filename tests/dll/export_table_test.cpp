@@ -21,6 +21,7 @@ const std::map<std::string, int> kContract = {
     {"UnRegisterApplication", 4}, {"GetMapInfoDdeConv", 4},
     {"GetDdeInstId", 0},          {"SetMbApplicationExecuteError", 4},
     {"IsPrintingError", 0},       {"SetLastMapInfoErrorString", 4},
+    {"ViewSetupTable", 12},       {"DestroySetupWindow", 0},
 };
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;

@@ -56,13 +56,6 @@ PendingExports::PendingExports(sim::mb::NativeLibraries& natives) {
           }));
   StandIn(natives, "UpdateValue", none("UpdateValue"));
   StandIn(natives, "NewValue", none("NewValue"));
-  StandIn(natives, "ViewSetupTable",
-          std::function<void(uint32_t, uintptr_t, uintptr_t)>(
-              [this](uint32_t instance, uintptr_t mapInfoConv, uintptr_t applicationConv) {
-                Record("ViewSetupTable", {std::to_string(instance), std::to_string(mapInfoConv),
-                                          std::to_string(applicationConv)});
-              }));
-  StandIn(natives, "DestroySetupWindow", none("DestroySetupWindow"));
   StandIn(natives, "ViewAboutProg", std::function<void(const char*)>([this](const char* text) {
             Record("ViewAboutProg", {Text(text)});
           }));

@@ -77,6 +77,7 @@ class Win32Backend : public Backend {
   void ProcessMessages() override;
   Point CursorPos() override;
   Handle GetCapture() override;
+  ShiftState KeyboardState() override;
   Rect WorkArea() override;
   std::string ShortDateFormat() override;
   std::string LongDateFormat() override;
