@@ -3,7 +3,10 @@
 // disabled while it is open.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "exports/ornil_exports.h"
+#include "platform/ddeml_codes.h"
 #include "sim/data/sample_tables.h"
 #include "support/setup_fixture.h"
 #include "text/cp1251.h"
@@ -159,6 +162,270 @@ TEST_F(TableSetup, AConfigurationMadeInTheWindowIsWhatTheMetadataHolds) {
       EXPECT_EQ(got.Enabled, want.Enabled);
     }
   }
+}
+
+}  // namespace
+}  // namespace ornil
+
+namespace ornil {
+namespace {
+
+using TableSetup = testing::SetupTest;
+using sim::data::kOwners;
+using sim::data::kParcels;
+
+constexpr std::uint32_t kQuestion = ui::mb::IconQuestion | ui::mb::TaskModal;
+
+const sim::ShownMessageBox& LastBox(testing::HostWorld& w) {
+  return w.dialogs.Shown().back();
+}
+
+TEST_F(TableSetup, ReopeningShowsTheSavedFieldsAndSwitchingTablesAsksToSaveFirst) {
+  TSetupWindow* s = OpenOn(kParcels);
+  user.SelectItem(*s->ListFields, 8);
+  user.Click(*s->DeleteField);
+  user.ClickMenu(*s->SaveChanges);
+  Open();
+  EXPECT_NE(SetupWindow, s) << "a second call makes a new window";
+  s = SetupWindow;
+  Choose(kParcels);
+  EXPECT_EQ(Captions().size(), 8u);
+
+  // Switching: No drops the unsaved deletion, the other table is shown.
+  user.SelectItem(*s->ListFields, 0);
+  user.Click(*s->DeleteField);
+  user.ClickMenu(*s->SelectTable);
+  EXPECT_FALSE(s->Enabled()) << "the table dialog has the window disabled";
+  user.AnswerMessageBox(ui::id::No);
+  Choose(kOwners);
+  EXPECT_EQ(text::ToUtf8(LastBox(w).text), "Сохранить изменения?");
+  EXPECT_EQ(text::ToUtf8(LastBox(w).caption), "Сохранение изменений");
+  EXPECT_EQ(LastBox(w).flags, ui::mb::YesNo | kQuestion);
+  EXPECT_EQ(s->TableName, kOwners);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Id", "ФИО", "Телефон"}));
+  EXPECT_TRUE(s->Enabled());
+  EXPECT_EQ(Read(false).size(), 8u) << "nothing was saved";
+
+  // Yes saves the table being left.
+  user.SelectItem(*s->ListFields, 2);
+  user.Click(*s->DeleteField);
+  user.ClickMenu(*s->SelectTable);
+  user.AnswerMessageBox(ui::id::Yes);
+  Choose(kParcels);
+  EXPECT_EQ(Read(false, 0, kOwners).size(), 2u);
+  EXPECT_EQ(Captions().size(), 8u);
+
+  // Cancelling the table dialog now only closes the dialog.
+  user.ClickMenu(*s->SelectTable);
+  user.Click(*s->SelectTableWindow->CancelButton);
+  EXPECT_EQ(SetupWindow, s);
+  EXPECT_TRUE(s->Visible());
+  EXPECT_TRUE(s->Enabled());
+}
+
+TEST_F(TableSetup, ClosingAsksYesNoCancelAndCancelKeepsTheWindow) {
+  TSetupWindow* s = OpenOn(kParcels);
+  user.SelectItem(*s->ListFields, 0);
+  user.Click(*s->DeleteField);
+  user.AnswerMessageBox(ui::id::Cancel);
+  user.Close(*s);
+  EXPECT_EQ(text::ToUtf8(LastBox(w).text), "Сохранить изменения?");
+  EXPECT_EQ(LastBox(w).flags, ui::mb::YesNoCancel | kQuestion);
+  ASSERT_EQ(SetupWindow, s);
+  EXPECT_TRUE(s->Visible());
+  EXPECT_EQ(Read(false).size(), 9u);
+  EXPECT_FALSE(HostEnabled());
+
+  user.AnswerMessageBox(ui::id::Yes);
+  user.ClickMenu(*s->CloseWindow);
+  EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_EQ(Read(false).size(), 8u);
+  EXPECT_TRUE(HostEnabled());
+  EXPECT_EQ(w.desktop.GetActiveWindow(), w.host.MainWindow());
+
+  s = OpenOn(kParcels);
+  user.Click(*s->DeleteField);
+  user.AnswerMessageBox(ui::id::No);
+  user.Close(*s);
+  EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_EQ(Read(false).size(), 8u);
+}
+
+TEST_F(TableSetup, WithoutOpenTablesTheWindowStaysHiddenAndDisablesNothing) {
+  for (const char* table : {kParcels, kOwners, sim::data::kDistricts})
+    link.ExecuteMapBasic(Cat("Close Table ", table));
+  TSetupWindow* s = Open();
+  ASSERT_NE(s, nullptr);
+  EXPECT_EQ(w.ShownTexts(), (std::vector<std::string>{"Нет открытых таблиц."}));
+  EXPECT_EQ(text::ToUtf8(LastBox(w).caption), "Настройка таблицы");
+  EXPECT_FALSE(s->Visible());
+  EXPECT_FALSE(s->SelectTableWindow->Visible());
+  EXPECT_FALSE(s->KeepsOthersDisabled());
+  EXPECT_TRUE(HostEnabled());
+  const auto sent = w.Transcript();
+  EXPECT_NE(std::find(sent.begin(), sent.end(),
+                      "E: Dim ~CurrentRowId~ as Integer Dim ~CurrentTableName~ as String"),
+            sent.end());
+  DestroySetupWindow();
+  EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_EQ(w.Transcript().back(), "E: UnDim ~CurrentRowId~ UnDim ~CurrentTableName~");
+}
+
+TEST_F(TableSetup, CancellingTheFirstTableChoiceEndsTheSetup) {
+  TSetupWindow* s = Open();
+  user.Click(*s->SelectTableWindow->CancelButton);
+  EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_TRUE(HostEnabled());
+  EXPECT_TRUE(w.ShownTexts().empty()) << "nothing to save, nothing asked";
+}
+
+// The host's main window is kept disabled while the window is open, even when something enables
+// it; every window is enabled again however the setup ends.
+TEST_F(TableSetup, TheOtherWindowsStayDisabledWhileItIsOpen) {
+  const std::uintptr_t other = w.desktop.CreateHostWindow("Other", "", {0, 0, 10, 10});
+  TSetupWindow* s = OpenOn(kParcels);
+  EXPECT_FALSE(w.desktop.IsWindowEnabled(other));
+  EXPECT_TRUE(s->KeepsOthersDisabled());
+  w.desktop.EnableWindow(w.host.MainWindow(), true);
+  EXPECT_FALSE(HostEnabled()) << "disabled again at once";
+  EXPECT_FALSE(s->KeepsOthersDisabled()) << "the hook serves once";
+  user.AnswerMessageBox(ui::id::No);
+  user.Close(*s);
+  EXPECT_TRUE(HostEnabled());
+  EXPECT_TRUE(w.desktop.IsWindowEnabled(other));
+
+  // Through a failure: the host stops answering, the window is destroyed all the same.
+  OpenOn(kParcels);
+  EXPECT_FALSE(HostEnabled());
+  w.dde.FailWhen([](const sim::DdeTransaction&) { return dde::DMLERR_BUSY; });
+  DestroySetupWindow();
+  w.dde.ClearFaults();
+  EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_TRUE(HostEnabled());
+  EXPECT_TRUE(w.desktop.IsWindowEnabled(other));
+}
+
+TEST_F(TableSetup, BadArgumentsAreRefusedAndLeaveTheOpenWindowAlone) {
+  TSetupWindow* s = OpenOn(kParcels);
+  const auto h = w.handles;
+  ViewSetupTable(0, h.mapInfoConv, h.applicationConv);
+  ViewSetupTable(h.instance, 0, h.applicationConv);
+  ViewSetupTable(h.instance, h.mapInfoConv, 0);
+  const std::string refused =
+      "Ошибка в процедуре отображения окна настроек таблицы. В процедуру не передан один из "
+      "параметров.";
+  EXPECT_EQ(w.ShownTexts(), (std::vector<std::string>(3, refused)));
+  EXPECT_EQ(LastBox(w).flags, 0x2010u);
+  EXPECT_EQ(SetupWindow, s);
+  EXPECT_TRUE(s->Visible());
+}
+
+TEST_F(TableSetup, FieldDialogRefusesABlankNameAndAWrongOrEmptyExpression) {
+  TSetupWindow* s = OpenOn(kParcels);
+  TNewFieldWindow& dialog = *s->NewFieldWindow;
+  TEnterExpressionWindow& expression = *s->EnterExpressionWindow;
+  user.Click(*s->CreateField);
+  EXPECT_EQ(dialog.Text(), "Создание поля"_cp);
+  user.Type(*dialog.FieldName, "  ");
+  user.Click(*dialog.OkButton);
+  EXPECT_EQ(w.ShownTexts().back(), "Не определено имя поля.");
+  EXPECT_TRUE(dialog.Visible());
+
+  user.SelectItem(*dialog.ColumnName, dialog.ColumnName->Count() - 1);
+  user.Click(*expression.OkButton);
+  EXPECT_EQ(w.ShownTexts().back(), "Не указано выражение.");
+  user.Click(*expression.CheckUp);
+  EXPECT_EQ(w.ShownTexts().back(), "Не указано выражение.");
+  user.Type(*expression.Expression, "Нет_такой + 1"_cp);
+  user.Click(*expression.CheckUp);
+  EXPECT_EQ(w.ShownTexts().back(), "Указано ошибочное выражение.");
+  user.Click(*expression.OkButton);
+  EXPECT_EQ(w.ShownTexts().back(), "Указано ошибочное выражение.");
+  EXPECT_EQ(text::ToUtf8(LastBox(w).caption), "Ошибка в выражении");
+  EXPECT_TRUE(expression.Visible());
+  user.Click(*expression.CancelButton);
+  EXPECT_TRUE(dialog.Enabled());
+
+  // "Выражение..." still chosen: OK closes the dialog and makes nothing.
+  user.Type(*dialog.FieldName, "x");
+  user.Click(*dialog.OkButton);
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_EQ(Captions().size(), 9u);
+  EXPECT_TRUE(s->Enabled());
+}
+
+TEST_F(TableSetup, ATableClosedMeanwhileKeepsTheTableDialogOpen) {
+  TSetupWindow* s = Open();
+  link.ExecuteMapBasic(Cat("Close Table ", kOwners));
+  Choose(kOwners);
+  EXPECT_EQ(w.ShownTexts().back(),
+            "Ошибка в функции SelectTableWindow_OkButtonClick. Таблица \"Владельцы\" не открыта.");
+  EXPECT_TRUE(s->SelectTableWindow->Visible());
+  EXPECT_FALSE(s->Visible());
+  Choose(kParcels);
+  EXPECT_TRUE(s->Visible());
+}
+
+// A save cut short at any transaction says so and keeps every field in the window; the next save
+// writes the whole configuration.
+TEST_F(TableSetup, ASaveThatFailsMidwayLosesNothing) {
+  TSetupWindow* s = OpenOn(kParcels);
+  user.SelectItem(*s->ListFields, 2);
+  user.SelectItem(*s->FieldType, 2);
+  user.Click(*s->CreateValue);
+  user.EditCell(*s->ValueList, 1, 0, "1");
+  user.SelectItem(*s->ListFields, 1);
+  user.Click(*s->FieldDown);
+  const std::vector<std::string> captions = Captions();
+  TViewLines expected;
+  for (int i = 0; i < s->ListFields->Count(); ++i)
+    expected.push_back(Field(i));
+  const int before = w.dde.TransactionCount();
+  user.ClickMenu(*s->SaveChanges);
+  const int transactions = w.dde.TransactionCount() - before;
+  ASSERT_GT(transactions, 20);
+  ASSERT_TRUE(w.ShownTexts().empty());
+
+  for (int n = 0; n < transactions; ++n) {
+    SCOPED_TRACE(n);
+    link.ExecuteMapBasic("Metadata Table \"Parcels\" DropKey \"\\Ornil\" Hierarchical");
+    const std::size_t boxes = w.dialogs.Shown().size();
+    w.dde.FailTransaction(n, dde::DMLERR_BUSY);
+    user.ClickMenu(*s->SaveChanges);
+    w.dde.ClearFaults();
+    EXPECT_GT(w.dialogs.Shown().size(), boxes) << "the user is told";
+    EXPECT_EQ(Captions(), captions);
+    for (int i = 0; i < s->ListFields->Count(); ++i)
+      EXPECT_EQ(static_cast<const TViewLineSettings&>(Field(i)), expected[i]);
+    user.ClickMenu(*s->SaveChanges);
+    const TViewLines stored = Read(false);
+    ASSERT_EQ(stored.size(), expected.size());
+    EXPECT_EQ(stored[1].Caption, expected[1].Caption);
+    EXPECT_EQ(stored[1].FieldType, StaticList);
+    EXPECT_EQ(stored[1].Values, expected[1].Values);
+  }
+}
+
+// Closing with Yes when the save fails keeps the window and its fields.
+TEST_F(TableSetup, ClosingWithAFailedSaveKeepsTheWindow) {
+  TSetupWindow* s = OpenOn(kParcels);
+  user.SelectItem(*s->ListFields, 0);
+  user.Click(*s->DeleteField);
+  w.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+    if (t.text.find("Metadata") != std::string::npos) return dde::DMLERR_BUSY;
+    return std::nullopt;
+  });
+  user.AnswerMessageBox(ui::id::Yes);
+  user.Close(*s);
+  w.dde.ClearFaults();
+  ASSERT_EQ(SetupWindow, s);
+  EXPECT_NE(w.ShownTexts().back().find("не сохранены"), std::string::npos)
+      << w.ShownTexts().back();
+  EXPECT_EQ(Captions().size(), 8u);
+  user.AnswerMessageBox(ui::id::Yes);
+  user.Close(*s);
+  EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_EQ(Read(false).size(), 8u);
 }
 
 }  // namespace
