@@ -97,6 +97,8 @@ void TSetupWindow::TakeTable(const std::string& name) {
   Show();
   SetEnabled(true);
   GetBackend().SetActiveWindow(GetHandle());
+  // The window was shown disabled, so its control could not take the focus then.
+  if (ActiveControl() != nullptr && ActiveControl()->CanFocus()) ActiveControl()->SetFocus();
   SelectTableWindow->Close();
 }
 

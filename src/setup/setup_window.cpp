@@ -63,6 +63,8 @@ TSetupWindow::TSetupWindow(ui::Component* owner, std::uint32_t instance, HConv m
   BuildFieldList();
   BuildPanel();
   WireHandlers();
+  // The keyboard starts in the list of fields.
+  SetActiveControl(ListFields);
 
   Link.SetConversations(mapInfoConv, applicationConv, instance);
   Boundary("Произошла ошибка в конструкторе класса TSetupWindow. "_cp, [&] {

@@ -185,9 +185,7 @@ TEST_F(TableSetup, ReopeningShowsTheSavedFieldsAndSwitchingTablesAsksToSaveFirst
   user.SelectItem(*s->ListFields, 8);
   user.Click(*s->DeleteField);
   user.ClickMenu(*s->SaveChanges);
-  Open();
-  EXPECT_NE(SetupWindow, s) << "a second call makes a new window";
-  s = SetupWindow;
+  s = Open();
   Choose(kParcels);
   EXPECT_EQ(Captions().size(), 8u);
 
@@ -426,6 +424,83 @@ TEST_F(TableSetup, ClosingWithAFailedSaveKeepsTheWindow) {
   user.Close(*s);
   EXPECT_EQ(SetupWindow, nullptr);
   EXPECT_EQ(Read(false).size(), 8u);
+}
+
+}  // namespace
+}  // namespace ornil
+
+namespace ornil {
+namespace {
+
+using TableSetup = testing::SetupTest;
+using sim::data::kOwners;
+using sim::data::kParcels;
+
+// Tab (or Shift+Tab) in whatever has the focus until `target` has it; false after `limit` tries.
+bool TabTo(ui::headless::Driver& user, ui::Form& form, ui::Control& target, bool back,
+           int limit = 25) {
+  for (int i = 0; i < limit && !target.Focused(); ++i) {
+    ui::Control* focused = form.FocusedControl();
+    if (focused == nullptr) return false;
+    user.TypeChar(*focused, '\t', back ? ui::kShiftShift : ui::kShiftNone);
+  }
+  return target.Focused();
+}
+
+TEST_F(TableSetup, AFieldCanBeConfiguredWithTheKeyboardAlone) {
+  TSetupWindow* s = Open();
+  ui::ComboBox& tables = *s->SelectTableWindow->ComboBox1;
+  ASSERT_TRUE(tables.Focused());
+  user.TypeChar(tables, '\r');
+  ASSERT_TRUE(s->Visible()) << "Enter presses OK";
+  ASSERT_EQ(s->TableName, kParcels);
+
+  ASSERT_TRUE(TabTo(user, *s, *s->ListFields, false));
+  user.PressKey(*s->ListFields, ui::vk::Down);
+  user.PressKey(*s->ListFields, ui::vk::Down);
+  user.PressKey(*s->ListFields, ui::vk::Down);
+  ASSERT_EQ(s->ListFields->ItemIndex(), 2);
+  EXPECT_TRUE(s->FieldProperties->Enabled());
+  EXPECT_TRUE(s->FieldUp->Enabled());
+  EXPECT_TRUE(s->FieldDown->Enabled());
+
+  ASSERT_TRUE(TabTo(user, *s, *s->FieldType, false));
+  user.PressKey(*s->FieldType, ui::vk::Down);
+  EXPECT_TRUE(s->TableFieldOptions->Visible());
+  ASSERT_TRUE(TabTo(user, *s, *s->ValuesTableName, false));
+  user.PressKey(*s->ValuesTableName, ui::vk::F4);
+  user.PressKey(*s->ValuesTableName, ui::vk::Down);
+  user.PressKey(*s->ValuesTableName, ui::vk::Down);
+  user.TypeChar(*s->ValuesTableName, '\r');
+  EXPECT_EQ(s->ValuesTableName->Text(), kOwners);
+  EXPECT_EQ(s->IdentifierColumn->Count(), 3);
+
+  // Esc in an open drop-down closes the drop-down only.
+  ASSERT_TRUE(TabTo(user, *s, *s->IdentifierColumn, false));
+  user.PressKey(*s->IdentifierColumn, ui::vk::F4);
+  ASSERT_TRUE(s->IdentifierColumn->DroppedDown());
+  user.TypeChar(*s->IdentifierColumn, '\x1b');
+  EXPECT_FALSE(s->IdentifierColumn->DroppedDown());
+  EXPECT_TRUE(s->Visible());
+  user.PressKey(*s->IdentifierColumn, ui::vk::Down);
+  EXPECT_EQ(s->IdentifierColumn->Text(), "Id");
+
+  // Shift+Tab goes back; a Tab never reaches a control's text.
+  ASSERT_TRUE(TabTo(user, *s, *s->ValuesTableName, true));
+  ASSERT_TRUE(TabTo(user, *s, *s->AdditionalCondition, false));
+  user.Type(*s->AdditionalCondition, "Id\t> 1");
+  EXPECT_EQ(s->AdditionalCondition->Text(), "Id> 1");
+  user.TypeChar(*s->AdditionalCondition, '\x1b');
+  EXPECT_TRUE(s->Visible()) << "Esc does not close the window";
+
+  ASSERT_TRUE(TabTo(user, *s, *s->ListFields, true));
+  user.PressKey(*s->ListFields, ui::vk::Up);
+  const TViewLine& owner = Field(2);
+  EXPECT_EQ(owner.FieldType, TableLookup);
+  EXPECT_EQ(owner.ValuesTable, kOwners);
+  EXPECT_EQ(owner.IdentifierExpression, "Id");
+  EXPECT_EQ(owner.AdditionalCondition, "Id> 1");
+  EXPECT_EQ(s->ListFields->ItemIndex(), 1);
 }
 
 }  // namespace
