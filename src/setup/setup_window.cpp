@@ -159,8 +159,15 @@ void TSetupWindow::LayOutLabelColumn() {
   }
   const int columnRight = LabelFieldType->Left() + width;
   const int text = FieldEnabled->TextExtent("Изменяемое:"_cp).cx;
-  FieldEnabled->SetBounds(columnRight - 2 - text, FieldEnabled->Top(),
-                          text + GetBackend().CheckBoxGlyphSize().cx + 4, FieldEnabled->Height());
+  FieldEnabled->SetBounds(columnRight - 2 - text, FieldEnabled->Top(), CheckBoxWidth(text),
+                          FieldEnabled->Height());
+  // The other boxes with their caption on the left fit it whole, whatever the font measures.
+  for (ui::CheckBox* box : {CaptionViewed, FullValuesVistCreated})
+    box->SetWidth(std::max(box->Width(), CheckBoxWidth(box->TextExtent(box->Text()).cx)));
+}
+
+int TSetupWindow::CheckBoxWidth(int textWidth) {
+  return textWidth + GetBackend().CheckBoxGlyphSize().cx + 4;
 }
 
 void TSetupWindow::KeepOtherWindowsDisabled() {

@@ -120,6 +120,8 @@ class TSetupWindow : public ui::Form {
   void WireDialogs();
   void AssignPanelHints();
   void LayOutLabelColumn();
+  // A check box whose caption of that width stands left of its box.
+  int CheckBoxWidth(int textWidth);
   void KeepOtherWindowsDisabled();
   std::intptr_t SetupWindowHookProc(int code, std::uintptr_t wParam, std::intptr_t lParam);
   void FormClose(ui::Form& sender, ui::CloseAction& action);

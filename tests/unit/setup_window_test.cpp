@@ -417,8 +417,7 @@ TEST_F(TableSetup, ClosingWithAFailedSaveKeepsTheWindow) {
   user.Close(*s);
   w.dde.ClearFaults();
   ASSERT_EQ(SetupWindow, s);
-  EXPECT_NE(w.ShownTexts().back().find("не сохранены"), std::string::npos)
-      << w.ShownTexts().back();
+  EXPECT_NE(w.ShownTexts().back().find("не сохранены"), std::string::npos) << w.ShownTexts().back();
   EXPECT_EQ(Captions().size(), 8u);
   user.AnswerMessageBox(ui::id::Yes);
   user.Close(*s);
@@ -503,5 +502,21 @@ TEST_F(TableSetup, AFieldCanBeConfiguredWithTheKeyboardAlone) {
   EXPECT_EQ(s->ListFields->ItemIndex(), 1);
 }
 
+}  // namespace
+}  // namespace ornil
+namespace ornil {
+namespace {
+using TableSetupDump = testing::SetupTest;
+TEST_F(TableSetupDump, Dump) {
+  TSetupWindow* s = OpenOn(sim::data::kParcels);
+  user.SelectItem(*s->ListFields, 2);
+  user.SelectItem(*s->FieldType, 1);
+  user.SelectItem(*s->ValuesTableName, s->ValuesTableName->IndexOf(sim::data::kOwners));
+  user.SelectItem(*s->ListFields, 3);
+  user.SelectItem(*s->ListFields, 6);
+  user.Click(*s->CreateField);
+  for (auto& l : w.Transcript())
+    printf("%s\n", text::ToUtf8(l).c_str());
+}
 }  // namespace
 }  // namespace ornil
