@@ -504,19 +504,3 @@ TEST_F(TableSetup, AFieldCanBeConfiguredWithTheKeyboardAlone) {
 
 }  // namespace
 }  // namespace ornil
-namespace ornil {
-namespace {
-using TableSetupDump = testing::SetupTest;
-TEST_F(TableSetupDump, Dump) {
-  TSetupWindow* s = OpenOn(sim::data::kParcels);
-  user.SelectItem(*s->ListFields, 2);
-  user.SelectItem(*s->FieldType, 1);
-  user.SelectItem(*s->ValuesTableName, s->ValuesTableName->IndexOf(sim::data::kOwners));
-  user.SelectItem(*s->ListFields, 3);
-  user.SelectItem(*s->ListFields, 6);
-  user.Click(*s->CreateField);
-  for (auto& l : w.Transcript())
-    printf("%s\n", text::ToUtf8(l).c_str());
-}
-}  // namespace
-}  // namespace ornil

@@ -22,7 +22,7 @@ class ScriptedDdeml : public platform::Ddeml {
   explicit ScriptedDdeml(std::function<std::string(const std::string&)> answer)
       : answer_(std::move(answer)) {}
 
-  // Every Request and Execute so far, as "R: text" and "E: text".
+  // Every Request and Execute so far, as "R: text -> answer" and "E: text".
   const std::vector<std::string>& Sent() const { return sent_; }
 
   std::uint32_t DdeInitialize(std::uint32_t* inst, platform::DdeCallbackFn, std::uint32_t,
