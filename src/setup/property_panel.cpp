@@ -236,15 +236,25 @@ void TSetupWindow::CheckUpClick() {
     }
     if (TableName.empty()) return;
     if (!Link.OpenedTab(TableName)) {
-      Ask(Cat("Не могу проверить выражение. Таблица "_cp, TableName, " не открыта."_cp).c_str(),
-          "Ошибка"_cp, ui::mb::IconError);
+      TellTableNotOpen();
       return;
     }
-    if (Link.CorrectConditionForTheTable(TableName, condition))
-      Ask("Всё правильно."_cp, "Выражение корректно"_cp, ui::mb::IconInformation);
-    else
-      Ask("Указано ошибочное выражение."_cp, "Ошибка в выражении"_cp, ui::mb::IconError);
+    TellCheckResult(Link.CorrectConditionForTheTable(TableName, condition), ui::mb::IconInformation,
+                    ui::mb::IconError);
   });
+}
+
+void TSetupWindow::TellTableNotOpen() {
+  Ask(Cat("Не могу проверить выражение. Таблица "_cp, TableName, " не открыта."_cp).c_str(),
+      "Ошибка"_cp, ui::mb::IconError);
+}
+
+void TSetupWindow::TellCheckResult(bool correct, std::uint32_t correctIcon,
+                                   std::uint32_t wrongIcon) {
+  if (correct)
+    Ask("Всё правильно."_cp, "Выражение корректно"_cp, correctIcon);
+  else
+    Ask("Указано ошибочное выражение."_cp, "Ошибка в выражении"_cp, wrongIcon);
 }
 
 void TSetupWindow::CreateValueClick() {

@@ -306,14 +306,11 @@ void TSetupWindow::EnterExpressionWindow_CheckUpClick(ui::Component& sender) {
       return;
     }
     if (TableName.empty()) {
-      Ask(Cat("Не могу проверить выражение. Таблица "_cp, TableName, " не открыта."_cp).c_str(),
-          "Ошибка"_cp, ui::mb::IconError);
+      TellTableNotOpen();
       return;
     }
-    if (Link.CorrectExpressionForTheTable(TableName, expression))
-      Ask("Всё правильно."_cp, "Выражение корректно"_cp, ui::mb::IconWarning);
-    else
-      Ask("Указано ошибочное выражение."_cp, "Ошибка в выражении"_cp, ui::mb::IconWarning);
+    TellCheckResult(Link.CorrectExpressionForTheTable(TableName, expression), ui::mb::IconWarning,
+                    ui::mb::IconWarning);
   });
 }
 

@@ -165,6 +165,9 @@ class TSetupWindow : public ui::Form {
   void CaptionViewedClick();
   void FieldEnabledClick();
   void ClearValueRows();
+  // The boxes of a condition or expression check.
+  void TellTableNotOpen();
+  void TellCheckResult(bool correct, std::uint32_t correctIcon, std::uint32_t wrongIcon);
   // A task-modal message box.
   int Ask(const char* text, const char* caption, std::uint32_t flags);
 

@@ -164,16 +164,6 @@ TEST_F(TableSetup, AConfigurationMadeInTheWindowIsWhatTheMetadataHolds) {
   }
 }
 
-}  // namespace
-}  // namespace ornil
-
-namespace ornil {
-namespace {
-
-using TableSetup = testing::SetupTest;
-using sim::data::kOwners;
-using sim::data::kParcels;
-
 constexpr std::uint32_t kQuestion = ui::mb::IconQuestion | ui::mb::TaskModal;
 
 const sim::ShownMessageBox& LastBox(testing::HostWorld& w) {
@@ -424,16 +414,6 @@ TEST_F(TableSetup, ClosingWithAFailedSaveKeepsTheWindow) {
   EXPECT_EQ(SetupWindow, nullptr);
   EXPECT_EQ(Read(false).size(), 8u);
 }
-
-}  // namespace
-}  // namespace ornil
-
-namespace ornil {
-namespace {
-
-using TableSetup = testing::SetupTest;
-using sim::data::kOwners;
-using sim::data::kParcels;
 
 // Tab (or Shift+Tab) in whatever has the focus until `target` has it; false after `limit` tries.
 bool TabTo(ui::headless::Driver& user, ui::Form& form, ui::Control& target, bool back,
