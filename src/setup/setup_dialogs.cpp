@@ -142,11 +142,12 @@ void TSetupWindow::ChildFormClose(ui::Form& dialog) {
 void TSetupWindow::CreateFieldClick() {
   Boundary(FunctionPrefix("CreateFieldClick"), [&] {
     NewFieldWindow->EditIndex = -1;
-    if (Link.RequestInt(Cat("TableInfo(", TableName, ",4)")) <= 0) return;
+    const int count = Link.RequestInt(Cat("TableInfo(", TableName, ",4)"));
+    if (count <= 0) return;
     Detach(*NewFieldWindow);
     NewFieldWindow->SetText("Создание поля"_cp);
     NewFieldWindow->FieldName->SetText("");
-    FillColumnList(nullptr);
+    FillColumnList(count, nullptr);
     NewFieldWindow->ColumnName->AddItem(kExpressionEntry);
     NewFieldWindow->ColumnName->SetItemIndex(0);
     ShowOver(*this, *NewFieldWindow);
@@ -157,12 +158,13 @@ void TSetupWindow::ListFieldsDblClick() {
   Boundary(FunctionPrefix("ListFieldsDblClick"), [&] {
     NewFieldWindow->SetText("Изменение поля"_cp);
     NewFieldWindow->EditIndex = ListFields->ItemIndex();
-    if (Link.RequestInt(Cat("Tableinfo(", TableName, ",4)")) < 1) return;
+    const int count = Link.RequestInt(Cat("Tableinfo(", TableName, ",4)"));
+    if (count < 1) return;
     TViewLine* d = FieldAt(CurrentFieldIndex);
     if (d == nullptr) return;
     Detach(*NewFieldWindow);
     NewFieldWindow->FieldName->SetText(d->Caption);
-    FillColumnList(d);
+    FillColumnList(count, d);
     ui::ComboBox& columns = *NewFieldWindow->ColumnName;
     if (d->FieldType == Divider) {
       columns.SetItemIndex(0);
@@ -177,11 +179,10 @@ void TSetupWindow::ListFieldsDblClick() {
   });
 }
 
-void TSetupWindow::FillColumnList(const TViewLine* edited) {
+void TSetupWindow::FillColumnList(int count, const TViewLine* edited) {
   ui::ComboBox& columns = *NewFieldWindow->ColumnName;
   columns.Clear();
   int matched = -1;
-  const int count = Link.RequestInt(Cat("TableInfo(", TableName, ",4)"));
   for (int i = 1; i <= count; ++i) {
     const std::string name =
         Link.RequestText(Cat("ColumnInfo(", TableName, ",COL", std::to_string(i), ",1)"));

@@ -179,7 +179,8 @@ class TSetupWindow : public ui::Form {
   void ChildFormClose(ui::Form& dialog);
   void CreateFieldClick();
   void ListFieldsDblClick();
-  void FillColumnList(const TViewLine* edited);
+  // The table's `count` columns into the field dialog's list; `edited`'s column is selected.
+  void FillColumnList(int count, const TViewLine* edited);
   void NewFieldWindow_SelectColumn(ui::Component& sender);
   void NewFieldWindow_OkButtonClick(ui::Component& sender);
   void DescribeColumn(TViewLine& d, const std::string& column);
