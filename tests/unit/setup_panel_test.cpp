@@ -149,6 +149,34 @@ TEST_F(SetupPanel, DependentControlsFollowTheirSwitches) {
   EXPECT_EQ(s->CaptionJustify->ItemIndex(), 1) << "right until chosen otherwise";
 }
 
+// A divider is a line through the middle of its item; with its caption shown, the caption stands
+// centred with a line on either side.
+TEST_F(SetupPanel, DividersAreDrawnAsLinesInTheList) {
+  TSetupWindow* s = OpenOn(kParcels);
+  DeleteAllFields();
+  CreateDivider("");
+  CreateDivider("Владение"_cp);
+  user.SelectItem(*s->ListFields, 1);
+  user.Tick(*s->CaptionViewed);
+  user.SelectItem(*s->ListFields, 0);
+  w.backend.ClearPaintLog(s->ListFields->GetHandle());
+  user.Paint(*s->ListFields);
+  std::vector<std::string> drawn;
+  for (const std::string& line : w.backend.PaintLog(s->ListFields->GetHandle()))
+    if (line.rfind("DrawEdge", 0) == 0 || line.rfind("TextOut", 0) == 0) drawn.push_back(line);
+  const int width = s->ListFields->ClientWidth();
+  const std::string caption = "Владение"_cp;
+  const int text = s->ListFields->TextExtent(caption).cx;
+  const int left = (width - text) / 2;
+  const auto edge = [](int l, int t, int r, int b) {
+    return "DrawEdge " + std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(r) +
+           "," + std::to_string(b) + " 6 8";
+  };
+  EXPECT_EQ(drawn, (std::vector<std::string>{
+                       edge(0, 0, width, 7), "TextOut " + std::to_string(left) + ",14 " + caption,
+                       edge(left + text + 1, 14, width, 21), edge(0, 14, left - 2, 21)}));
+}
+
 TEST_F(SetupPanel, ALookupIntoATableThatIsNotOpenHasNoColumnsToChoose) {
   TViewLine lookup = testing::ColumnRow("Район"_cp, "Этажность"_cp, true, TableLookup);
   lookup.ValuesTable = kDistricts;
