@@ -98,6 +98,8 @@ void TSetupWindow::StorePanel(TViewLine& d, int index) {
       break;
     case kStaticListItem:
       d.FieldType = StaticList;
+      // A menu command takes no focus from the grid: a cell still being typed counts too.
+      if (ValueList->Editing()) ValueList->CommitEdit();
       d.Values.clear();
       for (int row = 1; row < ValueList->RowCount(); ++row)
         d.Values.push_back({ValueList->Value(row), ValueList->Key(row)});

@@ -177,6 +177,24 @@ TEST_F(SetupPanel, DividersAreDrawnAsLinesInTheList) {
                        edge(left + text + 1, 14, width, 21), edge(0, 14, left - 2, 21)}));
 }
 
+// A cell still being typed in counts: the menu takes no focus from the grid.
+TEST_F(SetupPanel, SavingTakesTheCellBeingTyped) {
+  TSetupWindow* s = OpenOn(kParcels);
+  user.SelectItem(*s->ListFields, 0);
+  user.SelectItem(*s->FieldType, 2);
+  user.Click(*s->CreateValue);
+  user.EditCell(*s->ValueList, 1, 0, "1");
+  const ui::Rect cell = s->ValueList->CellRect(1, 1);
+  user.ClickAt(*s->ValueList, {cell.left + 2, cell.top + 2});
+  user.PressKey(*s->ValueList, ui::vk::Return);
+  ASSERT_TRUE(s->ValueList->Editing());
+  user.Type(*s->ValueList->InplaceEditor(), "один"_cp);
+  user.ClickMenu(*s->SaveChanges);
+  const TViewLines stored = Read(false);
+  ASSERT_FALSE(stored.empty());
+  EXPECT_EQ(stored[0].Values, (TListValues{{"один"_cp, "1"}}));
+}
+
 TEST_F(SetupPanel, ALookupIntoATableThatIsNotOpenHasNoColumnsToChoose) {
   TViewLine lookup = testing::ColumnRow("Район"_cp, "Этажность"_cp, true, TableLookup);
   lookup.ValuesTable = kDistricts;
