@@ -2,6 +2,7 @@
 #include "support/setup_fixture.h"
 
 #include "exports/ornil_exports.h"
+#include "platform/ddeml_codes.h"
 #include "text/cp1251.h"
 
 namespace ornil::testing {
@@ -66,6 +67,13 @@ std::vector<std::string> SetupTest::Captions() {
   for (int i = 0; i < SetupWindow->ListFields->Count(); ++i)
     captions.push_back(text::ToUtf8(SetupWindow->ListFields->Item(i)));
   return captions;
+}
+
+void SetupTest::FailMetadataStatements() {
+  w.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+    if (t.text.find("Metadata") != std::string::npos) return dde::DMLERR_BUSY;
+    return std::nullopt;
+  });
 }
 
 bool SetupTest::HostEnabled() {

@@ -38,6 +38,8 @@ class SetupTest : public MetadataTest {
   std::vector<std::string> Captions();
   TViewLine& Field(int index) { return *SetupWindow->FieldAt(index); }
   bool HostEnabled();
+  // Every metadata statement fails at the DDE level from now on, until ClearFaults.
+  void FailMetadataStatements();
 
   ui::headless::Driver& user = w.user;
 };

@@ -222,10 +222,7 @@ TEST_F(SetupPanel, SwitchingTablesWhenTheSaveFailsKeepsTheOldTable) {
   user.SelectItem(*s->ListFields, 0);
   user.Click(*s->DeleteField);
   user.ClickMenu(*s->SelectTable);
-  w.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
-    if (t.text.find("Metadata") != std::string::npos) return dde::DMLERR_BUSY;
-    return std::nullopt;
-  });
+  FailMetadataStatements();
   user.AnswerMessageBox(ui::id::Yes);
   Choose(kOwners);
   w.dde.ClearFaults();

@@ -399,10 +399,7 @@ TEST_F(TableSetup, ClosingWithAFailedSaveKeepsTheWindow) {
   TSetupWindow* s = OpenOn(kParcels);
   user.SelectItem(*s->ListFields, 0);
   user.Click(*s->DeleteField);
-  w.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
-    if (t.text.find("Metadata") != std::string::npos) return dde::DMLERR_BUSY;
-    return std::nullopt;
-  });
+  FailMetadataStatements();
   user.AnswerMessageBox(ui::id::Yes);
   user.Close(*s);
   w.dde.ClearFaults();
