@@ -17,11 +17,26 @@ namespace {
 
 // Each export and the bytes of arguments it takes.
 const std::map<std::string, int> kContract = {
-    {"GetApplicationId", 4},      {"RegisterApplication", 8},
-    {"UnRegisterApplication", 4}, {"GetMapInfoDdeConv", 4},
-    {"GetDdeInstId", 0},          {"SetMbApplicationExecuteError", 4},
-    {"IsPrintingError", 0},       {"SetLastMapInfoErrorString", 4},
-    {"ViewSetupTable", 12},       {"DestroySetupWindow", 0},
+    {"GetApplicationId", 4},
+    {"RegisterApplication", 8},
+    {"UnRegisterApplication", 4},
+    {"GetMapInfoDdeConv", 4},
+    {"GetDdeInstId", 0},
+    {"SetMbApplicationExecuteError", 4},
+    {"IsPrintingError", 0},
+    {"SetLastMapInfoErrorString", 4},
+    {"ViewOrnilWindow", 40},
+    {"DestroyOrnilWindow", 0},
+    {"IsOrnilWindowOpened", 0},
+    {"IsFindingStarted", 0},
+    {"IsSavingStarted", 0},
+    {"SetApplicationWindowHandle", 4},
+    {"GetCurrentAdditionalWindow", 0},
+    {"SetOptionsFile", 4},
+    {"UpdateValue", 0},
+    {"NewValue", 0},
+    {"ViewSetupTable", 12},
+    {"DestroySetupWindow", 0},
 };
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
