@@ -157,8 +157,7 @@ TEST(CompanionProgram, EndingTheProgramClosesTheWindowsAndUnregisters) {
   const int conversations = w.dde.OpenConversations();
   w.pending.calls.clear();
   ASSERT_TRUE(w.companion.Choose("Выход"_cp));
-  EXPECT_EQ(Names(w.pending.calls),
-            (std::vector<std::string>{"DestroyAboutWindow"}));
+  EXPECT_EQ(Names(w.pending.calls), (std::vector<std::string>{"DestroyAboutWindow"}));
   EXPECT_EQ(AliveOrnilWindow(), nullptr);
   EXPECT_TRUE(w.companion.Program().Ended());
   EXPECT_TRUE(w.companion.Program().HaltMessage().empty());

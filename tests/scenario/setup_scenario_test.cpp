@@ -17,8 +17,6 @@ namespace {
 using testing::HostWorld;
 
 struct SetupScenario : ::testing::Test {
-  SetupScenario() { w.application->SetHandle(w.host.MainWindow()); }
-
   TSetupWindow* OpenFromTheMenu(const char* table) {
     if (!w.companion.Choose("Настройка таблицы..."_cp) || SetupWindow == nullptr) return nullptr;
     TSelectTableWindow& dialog = *SetupWindow->SelectTableWindow;

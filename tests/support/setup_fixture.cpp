@@ -7,11 +7,6 @@
 
 namespace ornil::testing {
 
-SetupTest::SetupTest() {
-  // What SetApplicationWindowHandle does when the companion hands over the host's main window.
-  w.application->SetHandle(w.host.MainWindow());
-}
-
 TSetupWindow* SetupTest::Open() {
   ViewSetupTable(w.handles.instance, w.handles.mapInfoConv, w.handles.applicationConv);
   return SetupWindow;

@@ -17,8 +17,6 @@ namespace ornil::testing {
 
 class SetupTest : public MetadataTest {
  protected:
-  SetupTest();
-
   // ViewSetupTable with the companion's handles; the new window or null.
   TSetupWindow* Open();
   // Chooses the table in the table dialog and presses OK.

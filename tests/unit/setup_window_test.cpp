@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "exports/ornil_exports.h"
+#include "infowindow/info_window_module.h"
+#include "infowindow/ornil_window.h"
 #include "platform/ddeml_codes.h"
 #include "sim/data/sample_tables.h"
 #include "support/setup_fixture.h"
@@ -162,6 +164,23 @@ TEST_F(TableSetup, AConfigurationMadeInTheWindowIsWhatTheMetadataHolds) {
       EXPECT_EQ(got.Enabled, want.Enabled);
     }
   }
+
+  // The info window of a parcel shows that configuration.
+  user.AnswerMessageBox(ui::id::No);
+  user.Close(*s);
+  ASSERT_TRUE(link.ExecuteMapBasic("Map from \"Parcels\""));
+  ASSERT_TRUE(w.ClickInfoTool(w.host.Workspace().FrontWindowId(), 25, 4, {300, 200}));
+  const TOrnilWindow* info = AliveOrnilWindow();
+  ASSERT_NE(info, nullptr);
+  ASSERT_EQ(info->Fields.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(info->Fields[i].Caption, expected[i].Caption);
+    EXPECT_EQ(info->Fields[i].FieldType, expected[i].FieldType);
+    if (expected[i].FieldType != Divider) {
+      EXPECT_NE(info->Fields[i].Control(), nullptr) << i;
+    }
+  }
+  EXPECT_EQ(w.ShownTexts().size(), 3u) << "the two checks and the question, no error";
 }
 
 constexpr std::uint32_t kQuestion = ui::mb::IconQuestion | ui::mb::TaskModal;
