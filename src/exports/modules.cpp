@@ -4,6 +4,7 @@
 #include "host/dde_module.h"
 #include "infowindow/info_window_module.h"
 #include "integration/options_file.h"
+#include "setup/setup_module.h"
 
 namespace ornil {
 
@@ -13,8 +14,9 @@ void LoadLibraryModules() {
   InitializeInfoWindowModule();
 }
 
-// The info window goes first: its destruction still talks to the host.
+// The windows go first: their destruction still talks to the host.
 void UnloadLibraryModules() {
+  FinalizeSetupModule();
   FinalizeInfoWindowModule();
   FinalizeOptionsModule();
   FinalizeDdeModule();

@@ -40,4 +40,9 @@ void ORNIL_API NewValue();
 
 // Options.
 std::int32_t ORNIL_API SetOptionsFile(const char* path);
+
+// Table setup.
+void ORNIL_API ViewSetupTable(std::uint32_t instance, std::uintptr_t mapInfoConv,
+                              std::uintptr_t applicationConv);
+void ORNIL_API DestroySetupWindow();
 }

@@ -35,6 +35,8 @@ const std::map<std::string, int> kContract = {
     {"SetOptionsFile", 4},
     {"UpdateValue", 0},
     {"NewValue", 0},
+    {"ViewSetupTable", 12},
+    {"DestroySetupWindow", 0},
 };
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;

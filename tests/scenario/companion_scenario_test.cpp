@@ -13,6 +13,8 @@
 #include "host/error_reporting.h"
 #include "infowindow/info_window_module.h"
 #include "infowindow/ornil_window.h"
+#include "setup/setup_module.h"
+#include "setup/setup_window.h"
 #include "sim/data/sample_tables.h"
 #include "sim/mapinfo/declaration_check.h"
 #include "support/host_world.h"
@@ -60,12 +62,11 @@ TEST(CompanionProgram, OffersItsMenuAndPadWithTheValueCommandsWithdrawn) {
 TEST(CompanionProgram, SetupAndAboutOpenTheLibrarysWindowsWithTheHandles) {
   HostWorld w;
   ASSERT_TRUE(w.companion.Choose("Настройка таблицы..."_cp));
+  ASSERT_NE(SetupWindow, nullptr);
+  EXPECT_EQ(SetupWindow->Link.Instance(), w.handles.instance);
+  EXPECT_EQ(SetupWindow->Link.MapInfoConv(), w.handles.mapInfoConv);
+  EXPECT_EQ(SetupWindow->Link.ApplicationConv(), w.handles.applicationConv);
   ASSERT_TRUE(w.companion.Choose("О программе..."_cp));
-  const auto setup = w.pending.CallsOf("ViewSetupTable");
-  ASSERT_EQ(setup.size(), 1u);
-  EXPECT_EQ(setup[0].args, (std::vector<std::string>{std::to_string(w.handles.instance),
-                                                     std::to_string(w.handles.mapInfoConv),
-                                                     std::to_string(w.handles.applicationConv)}));
   const auto about = w.pending.CallsOf("ViewAboutProg");
   ASSERT_EQ(about.size(), 1u);
   EXPECT_EQ(about[0].args[0], "Ornil — информационное окно объектов карты"_cp);
@@ -162,8 +163,7 @@ TEST(CompanionProgram, EndingTheProgramClosesTheWindowsAndUnregisters) {
   const int conversations = w.dde.OpenConversations();
   w.pending.calls.clear();
   ASSERT_TRUE(w.companion.Choose("Выход"_cp));
-  EXPECT_EQ(Names(w.pending.calls),
-            (std::vector<std::string>{"DestroyAboutWindow", "DestroySetupWindow"}));
+  EXPECT_EQ(Names(w.pending.calls), (std::vector<std::string>{"DestroyAboutWindow"}));
   EXPECT_EQ(AliveOrnilWindow(), nullptr);
   EXPECT_TRUE(w.companion.Program().Ended());
   EXPECT_TRUE(w.companion.Program().HaltMessage().empty());
@@ -239,8 +239,7 @@ TEST(CompanionProgram, EachFlavoursDeclarationsFitTheExports) {
       }
     }
     std::sort(standIns.begin(), standIns.end());
-    EXPECT_EQ(standIns, (std::vector<std::string>{"DestroyAboutWindow", "DestroySetupWindow",
-                                                  "ViewAboutProg", "ViewSetupTable"}));
+    EXPECT_EQ(standIns, (std::vector<std::string>{"DestroyAboutWindow", "ViewAboutProg"}));
   }
 }
 

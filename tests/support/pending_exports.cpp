@@ -24,13 +24,6 @@ PendingExports::PendingExports(sim::mb::NativeLibraries& natives) {
   const auto none = [this](const char* name) {
     return std::function<void()>([this, name] { Record(name, {}); });
   };
-  StandIn(natives, "ViewSetupTable",
-          std::function<void(uint32_t, uintptr_t, uintptr_t)>(
-              [this](uint32_t instance, uintptr_t mapInfoConv, uintptr_t applicationConv) {
-                Record("ViewSetupTable", {std::to_string(instance), std::to_string(mapInfoConv),
-                                          std::to_string(applicationConv)});
-              }));
-  StandIn(natives, "DestroySetupWindow", none("DestroySetupWindow"));
   StandIn(natives, "ViewAboutProg", std::function<void(const char*)>([this](const char* text) {
             Record("ViewAboutProg", {Text(text)});
           }));
