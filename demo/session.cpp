@@ -1,14 +1,16 @@
 // The demo's session, step by step.
 #include "demo/session.h"
 
-#include <cstdio>
-
 #include "controls/border_bound_label.h"
 #include "exports/ornil_exports.h"
 #include "infowindow/info_window_module.h"
 #include "infowindow/ornil_window.h"
 #include "platform/seams.h"
 #include "settings/metadata.h"
+#include "setup/new_field_window.h"
+#include "setup/select_table_window.h"
+#include "setup/setup_module.h"
+#include "setup/setup_window.h"
 #include "sim/data/sample_tables.h"
 #include "text/cp1251.h"
 #include "ui/application.h"
@@ -17,6 +19,8 @@
 namespace ornil::demo {
 
 namespace {
+
+constexpr std::uint32_t kWmClose = 0x0010;
 
 class Session {
  public:
@@ -29,9 +33,7 @@ class Session {
   void Show(const char* name, const std::string& title, platform::WindowHandle window) {
     screen_.Refresh();
     ++summary_.steps;
-    char numbered[64];
-    std::snprintf(numbered, sizeof numbered, "%02d_%s", summary_.steps, name);
-    stage_.Show(summary_.steps, numbered, title, window);
+    stage_.Show(name, title, window);
   }
   bool Check(bool ok, const std::string& what) {
     if (!ok) summary_.failures.push_back(what);
@@ -50,7 +52,7 @@ class Session {
     link.SetConversations(handles_.mapInfoConv, handles_.applicationConv, handles_.instance);
     return link;
   }
-  bool ConfigureParcels();
+  bool SetupParcels();
   bool OpenInfoWindow(int map, double x, double y);
   bool EditValues();
   bool CreateOwnerInValueList();
@@ -90,7 +92,7 @@ Summary Session::Play() {
   Show("mapinfo", "MapInfo с картой участков; программа Ornil загружена, её меню и панель",
        screen_.MainWindow());
 
-  if (ConfigureParcels() && OpenInfoWindow(map, 10.0 * rowId_ + 4, 4) && EditValues() &&
+  if (SetupParcels() && OpenInfoWindow(map, 10.0 * rowId_ + 4, 4) && EditValues() &&
       CreateOwnerInValueList())
     SaveRecord();
 
@@ -101,46 +103,97 @@ Summary Session::Play() {
   return summary_;
 }
 
-// The parcels' info window: the plot's particulars under a divider, the floors from a fixed list,
-// the registration date in words, the owner looked up in the owners table.
-bool Session::ConfigureParcels() {
-  TViewLines lines;
-  auto row = [&lines](const char* caption, const char* column, FieldKind kind = Editable) {
-    TViewLine d;
-    d.Caption = caption;
-    d.Column = column;
-    d.FieldType = kind;
-    d.Enabled = true;
-    lines.push_back(d);
-    return &lines.back();
+// A control used as a user would: the choice made, then the notice the window acts on.
+void Click(ui::Control& control) {
+  if (control.OnClick) control.OnClick(control);
+}
+void Pick(ui::ComboBox& combo, const std::string& item) {
+  combo.SetItemIndex(combo.IndexOf(item));
+  if (combo.OnSelect) combo.OnSelect(combo);
+}
+void Pick(ui::ListBox& list, int index) {
+  list.SetItemIndex(index);
+  if (list.OnClick) list.OnClick(list);
+}
+int IndexOf(ui::ListBox& list, const std::string& item) {
+  for (int i = 0; i < list.Count(); ++i)
+    if (list.Item(i) == item) return i;
+  return -1;
+}
+
+// The parcels' info window set up through the companion's menu: the plot's particulars under a
+// divider, the floors from a fixed list, the registration date in words, the owner looked up in
+// the owners table; closing the window saves.
+bool Session::SetupParcels() {
+  if (!Choose("Настройка таблицы..."_cp)) return false;
+  ProcessMessages();
+  if (!Check(SetupWindow != nullptr && SetupWindow->SelectTableWindow->Visible(),
+             "the setup window did not ask for a table"))
+    return false;
+  TSetupWindow& s = *SetupWindow;
+  TSelectTableWindow& tables = *s.SelectTableWindow;
+  Pick(*tables.ComboBox1, sim::data::kParcels);
+  Show("setup_table", "Ornil › Настройка таблицы...: выбор таблицы Parcels", tables.GetHandle());
+  Click(*tables.OkButton);
+  ProcessMessages();
+  if (!Check(s.Visible() && s.ListFields->Count() > 0, "the setup window shows no fields"))
+    return false;
+
+  // A divider above the rest.
+  Click(*s.CreateField);
+  TNewFieldWindow& field = *s.NewFieldWindow;
+  field.FieldName->SetText("Участок"_cp);
+  if (!field.DividerCheck->Checked()) {
+    field.DividerCheck->SetChecked(true);
+    Click(*field.DividerCheck);
+  }
+  Show("setup_divider", "Новое поле: разделитель «Участок»", field.GetHandle());
+  Click(*field.OkButton);
+  ProcessMessages();
+  int divider = IndexOf(*s.ListFields, "Участок"_cp);
+  if (!Check(divider >= 0, "the divider was not added")) return false;
+  for (; divider > 0; --divider) {
+    Pick(*s.ListFields, divider);
+    Click(*s.FieldUp);
+  }
+  Pick(*s.ListFields, 0);
+  s.CaptionViewed->SetChecked(true);
+  Click(*s.CaptionViewed);
+  s.CaptionJustify->SetItemIndex(2);  // centred
+
+  auto select = [&](const char* caption) {
+    const int index = IndexOf(*s.ListFields, caption);
+    if (index >= 0) Pick(*s.ListFields, index);
+    return Check(index >= 0, "the setup window has no field " + text::ToUtf8(caption));
   };
-  TViewLine* plot = row("Участок"_cp, "", Divider);
-  plot->CaptionViewed = true;
-  plot->CaptionJustify = 2;
-  row("Кадастровый номер"_cp, "Номер"_cp);
-  TViewLine* floors = row("Этажность"_cp, "Этажность"_cp, StaticList);
-  floors->Values = {{"одноэтажный"_cp, "1"},
-                    {"двухэтажный"_cp, "2"},
-                    {"трёхэтажный"_cp, "3"},
-                    {"многоэтажный"_cp, "5"}};
-  row("Стоимость"_cp, "Стоимость"_cp);
-  row("Площадь"_cp, "Площадь"_cp);
-  TViewLine* date = row("Дата регистрации"_cp, "Дата_регистрации"_cp);
-  date->ColumnType = ColumnTypes::Date;
-  date->CustomDateFormat = "dd MMMM yyyy";
-  row("Жилой"_cp, "Жилой"_cp);
-  TViewLine* ownership = row("Владение"_cp, "", Divider);
-  ownership->CaptionViewed = true;
-  TViewLine* owner = row("Владелец"_cp, "Владелец"_cp, TableLookup);
-  owner->ValuesTable = sim::data::kOwners;
-  owner->IdentifierExpression = "Id";
-  owner->ValueExpression = "ФИО"_cp;
-  owner->ViewedExpression = "ФИО"_cp;
-  row("Примечание"_cp, "Примечание"_cp);
-  std::vector<const TViewLine*> fields;
-  for (const auto& line : lines)
-    fields.push_back(&line);
-  return Check(ToSaveParametersOfAttributes(Link(), sim::data::kParcels, fields),
+  // The floors from a fixed list.
+  if (!select("Этажность"_cp)) return false;
+  s.FieldType->SetItemIndex(2);
+  if (s.FieldType->OnSelect) s.FieldType->OnSelect(*s.FieldType);
+  s.ValueList->InsertRow("1", "одноэтажный"_cp, true);
+  s.ValueList->InsertRow("2", "двухэтажный"_cp, true);
+  s.ValueList->InsertRow("3", "трёхэтажный"_cp, true);
+  s.ValueList->InsertRow("5", "многоэтажный"_cp, true);
+  Show("setup_list", "Этажность: список постоянных значений", s.GetHandle());
+  // The registration date in words.
+  if (!select("Дата_регистрации"_cp)) return false;
+  s.CustomDateFormat->SetText("dd MMMM yyyy");
+  if (s.CustomDateFormat->OnChange) s.CustomDateFormat->OnChange(*s.CustomDateFormat);
+  // The owner from the owners table.
+  if (!select("Владелец"_cp)) return false;
+  s.FieldType->SetItemIndex(1);
+  if (s.FieldType->OnSelect) s.FieldType->OnSelect(*s.FieldType);
+  Pick(*s.ValuesTableName, sim::data::kOwners);
+  Pick(*s.ValueColumn, "ФИО"_cp);
+  Pick(*s.ViewedColumn, "ФИО"_cp);
+  Pick(*s.IdentifierColumn, "Id");
+  Show("setup_lookup", "Владелец: значение из таблицы владельцев", s.GetHandle());
+
+  // Closing asks whether to save; the user says yes.
+  platform::Current().windows->Send(s.GetHandle(), kWmClose, 0, 0);
+  ProcessMessages();
+  return Check(SetupWindow == nullptr, "the setup window did not close") &&
+         Check(host_.host.TableNamed(sim::data::kParcels).Meta().Size() > 0,
                "the parcels' settings were not saved");
 }
 
@@ -217,7 +270,7 @@ bool Session::CreateOwnerInValueList() {
   if (!Check(listRow != 0, "the new owner is not in the list")) return false;
   host_.host.UserClickBrowserRow(list->id, listRow);
   Show("owner_picked", "Новый владелец выбран в списке", window->ValueListWindow);
-  platform::Current().windows->Send(window->ValueListWindow, 0x0010 /*WM_CLOSE*/, 0, 0);
+  platform::Current().windows->Send(window->ValueListWindow, kWmClose, 0, 0);
   ProcessMessages();
   return Check(!window->ValueListOpen() && lookup->Text() == newOwner,
                "closing the list did not put the new owner in the row");

@@ -14,9 +14,10 @@ namespace ornil::demo {
 class Stage {
  public:
   virtual ~Stage() = default;
-  // A step is done. `name` names its picture ("01_mapinfo"), `title` says in UTF-8 what the user
-  // did, `window` is the window the step is about (it must be on the screen).
-  virtual void Show(int number, const std::string& name, const std::string& title,
+  // A step is done, or something asks the user. `name` names its picture ("mapinfo"; the stage
+  // numbers them), `title` says in UTF-8 what the user did or sees, `window` is the window the
+  // step is about (it must be on the screen).
+  virtual void Show(const std::string& name, const std::string& title,
                     platform::WindowHandle window) = 0;
 };
 

@@ -13,6 +13,7 @@
 #include "demo/answering_dialogs.h"
 #include "demo/demo_host.h"
 #include "demo/session.h"
+#include "demo/win32/box_answerer.h"
 #include "demo/win32/host_frame.h"
 #include "demo/win32/screen_stage.h"
 #include "exports/modules.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
 
   demo::Summary summary;
   demo::ScreenStage stage(frame.MainWindow(), folder);
+  demo::BoxAnswerer boxes(stage);
   try {
     mapInfo.Attach(dde, atoms, files, platform::win32::RealWindowManager(), frame);
     summary = demo::PlaySession(mapInfo, frame, stage);
@@ -78,15 +80,17 @@ int main(int argc, char** argv) {
 
   for (const auto& f : stage.Failures())
     summary.failures.push_back(f);
-  for (const auto& e : dialogs.errors)
-    summary.failures.push_back("an error was shown: " + e);
+  for (const auto* answered : {&dialogs.errors, &boxes.errors})
+    for (const auto& e : *answered)
+      summary.failures.push_back("an error was shown: " + e);
   std::vector<std::string> transcript;
   for (const auto& line : dde.TranscriptLines())
     transcript.push_back(text::ToUtf8(line));
   WriteLines(folder + "/dde_transcript.txt", transcript);
   std::vector<std::string> report = {summary.Line()};
-  for (const auto& shown : dialogs.shown)
-    report.push_back("message box: " + shown);
+  for (const auto* answered : {&dialogs.shown, &boxes.shown})
+    for (const auto& shown : *answered)
+      report.push_back("message box: " + shown);
   for (const auto& f : summary.failures)
     report.push_back("failed: " + f);
   WriteLines(folder + "/summary.txt", report);

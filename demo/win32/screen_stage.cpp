@@ -68,8 +68,12 @@ std::size_t Colours(const ui::win32::ScreenPixels& shot) {
 ScreenStage::ScreenStage(platform::WindowHandle mainWindow, std::string folder)
     : mainWindow_(mainWindow), folder_(std::move(folder)) {}
 
-void ScreenStage::Show(int number, const std::string& name, const std::string& title,
+void ScreenStage::Show(const std::string& step, const std::string& title,
                        platform::WindowHandle window) {
+  const int number = ++shown_;
+  char numbered[80];
+  std::snprintf(numbered, sizeof numbered, "%02d_%s", number, step.c_str());
+  const std::string name = numbered;
   std::printf("step %d: %s\n", number, title.c_str());
   std::fflush(stdout);
   // What the user sees: every window of the session painted, the step's on top of the others.

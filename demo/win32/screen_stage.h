@@ -13,7 +13,7 @@ namespace ornil::demo {
 class ScreenStage : public Stage {
  public:
   ScreenStage(platform::WindowHandle mainWindow, std::string folder);
-  void Show(int number, const std::string& name, const std::string& title,
+  void Show(const std::string& name, const std::string& title,
             platform::WindowHandle window) override;
 
   const std::vector<std::string>& Pictures() const { return pictures_; }
@@ -24,6 +24,7 @@ class ScreenStage : public Stage {
   std::string folder_;
   std::vector<std::string> pictures_;
   std::vector<std::string> failures_;
+  int shown_ = 0;
 };
 
 }  // namespace ornil::demo
