@@ -15,6 +15,8 @@ void AddLibraryExports(mb::NativeLibraries& natives) {
   natives.Add(kDll, "SetMbApplicationExecuteError", &::SetMbApplicationExecuteError);
   natives.Add(kDll, "IsPrintingError", &::IsPrintingError);
   natives.Add(kDll, "SetLastMapInfoErrorString", &::SetLastMapInfoErrorString);
+  natives.Add(kDll, "ViewAboutProg", &::ViewAboutProg);
+  natives.Add(kDll, "DestroyAboutWindow", &::DestroyAboutWindow);
 }
 
 void AddWindowsFunctions(mb::NativeLibraries& natives, platform::WindowManager& desktop) {

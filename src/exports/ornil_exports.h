@@ -23,4 +23,8 @@ std::uint32_t ORNIL_API GetDdeInstId();
 std::int32_t ORNIL_API SetMbApplicationExecuteError(std::int32_t executedWithoutError);
 std::int32_t ORNIL_API IsPrintingError();
 void ORNIL_API SetLastMapInfoErrorString(const char* text);
+
+// About window.
+void ORNIL_API ViewAboutProg(const char* productText);
+void ORNIL_API DestroyAboutWindow();
 }

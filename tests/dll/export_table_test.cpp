@@ -21,7 +21,11 @@ const std::map<std::string, int> kContract = {
     {"UnRegisterApplication", 4}, {"GetMapInfoDdeConv", 4},
     {"GetDdeInstId", 0},          {"SetMbApplicationExecuteError", 4},
     {"IsPrintingError", 0},       {"SetLastMapInfoErrorString", 4},
+    {"ViewAboutProg", 4},         {"DestroyAboutWindow", 0},
 };
+
+// The pointers to the library's windows, exported as data.
+const std::set<std::string> kDataSymbols = {"_AboutBox"};
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
 
@@ -49,6 +53,7 @@ TEST(OrnilDllFile, ExportsExactlyTheAgreedNamesUndecorated) {
   std::set<std::string> expected;
   for (const auto& [name, size] : kContract)
     expected.insert(name);
+  expected.insert(kDataSymbols.begin(), kDataSymbols.end());
   EXPECT_EQ(std::set<std::string>(image->exports.begin(), image->exports.end()), expected);
   EXPECT_EQ(image->exports.size(), expected.size());
 }

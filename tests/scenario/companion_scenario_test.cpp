@@ -11,6 +11,7 @@
 
 #include "exports/ornil_exports.h"
 #include "host/error_reporting.h"
+#include "integration/about_box.h"
 #include "sim/data/sample_tables.h"
 #include "sim/mapinfo/declaration_check.h"
 #include "support/host_world.h"
@@ -63,9 +64,9 @@ TEST(CompanionProgram, SetupAndAboutOpenTheLibrarysWindowsWithTheHandles) {
   EXPECT_EQ(setup[0].args, (std::vector<std::string>{std::to_string(w.handles.instance),
                                                      std::to_string(w.handles.mapInfoConv),
                                                      std::to_string(w.handles.applicationConv)}));
-  const auto about = w.pending.CallsOf("ViewAboutProg");
-  ASSERT_EQ(about.size(), 1u);
-  EXPECT_EQ(about[0].args[0], "Ornil — информационное окно объектов карты"_cp);
+  ASSERT_NE(AboutBox, nullptr);
+  EXPECT_EQ(AboutBox->ProductName->Text(), "Ornil — информационное окно объектов карты"_cp);
+  EXPECT_TRUE(AboutBox->Visible());
 }
 
 TEST(CompanionProgram, TheMapToolOpensTheInfoWindowForTheRecordUnderTheClick) {
@@ -184,11 +185,12 @@ TEST(CompanionProgram, EndingTheProgramClosesTheWindowsAndUnregisters) {
   HostWorld w;
   const TMapInfo link = w.Link();
   const int conversations = w.dde.OpenConversations();
+  ASSERT_TRUE(w.companion.Choose("О программе..."_cp));
   w.pending.calls.clear();
   ASSERT_TRUE(w.companion.Choose("Выход"_cp));
-  EXPECT_EQ(
-      Names(w.pending.calls),
-      (std::vector<std::string>{"DestroyAboutWindow", "DestroySetupWindow", "DestroyOrnilWindow"}));
+  EXPECT_EQ(AboutBox, nullptr);
+  EXPECT_EQ(Names(w.pending.calls),
+            (std::vector<std::string>{"DestroySetupWindow", "DestroyOrnilWindow"}));
   EXPECT_TRUE(w.companion.Program().Ended());
   EXPECT_TRUE(w.companion.Program().HaltMessage().empty());
   EXPECT_EQ(w.dde.OpenConversations(), conversations - 1) << "no conversation with it is left";
@@ -245,10 +247,10 @@ TEST(CompanionProgram, EachFlavoursDeclarationsFitTheExports) {
     std::sort(standIns.begin(), standIns.end());
     EXPECT_EQ(standIns,
               (std::vector<std::string>{
-                  "DestroyAboutWindow", "DestroyOrnilWindow", "DestroySetupWindow",
-                  "GetCurrentAdditionalWindow", "IsFindingStarted", "IsOrnilWindowOpened",
-                  "IsSavingStarted", "NewValue", "SetApplicationWindowHandle", "SetOptionsFile",
-                  "UpdateValue", "ViewAboutProg", "ViewOrnilWindow", "ViewSetupTable"}));
+                  "DestroyOrnilWindow", "DestroySetupWindow", "GetCurrentAdditionalWindow",
+                  "IsFindingStarted", "IsOrnilWindowOpened", "IsSavingStarted", "NewValue",
+                  "SetApplicationWindowHandle", "SetOptionsFile", "UpdateValue", "ViewOrnilWindow",
+                  "ViewSetupTable"}));
   }
 }
 

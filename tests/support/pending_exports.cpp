@@ -63,10 +63,6 @@ PendingExports::PendingExports(sim::mb::NativeLibraries& natives) {
                                           std::to_string(applicationConv)});
               }));
   StandIn(natives, "DestroySetupWindow", none("DestroySetupWindow"));
-  StandIn(natives, "ViewAboutProg", std::function<void(const char*)>([this](const char* text) {
-            Record("ViewAboutProg", {Text(text)});
-          }));
-  StandIn(natives, "DestroyAboutWindow", none("DestroyAboutWindow"));
   StandIn(natives, "SetOptionsFile", std::function<int32_t(const char*)>([this](const char* path) {
             Record("SetOptionsFile", {Text(path)});
             return 1;
