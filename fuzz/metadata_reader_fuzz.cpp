@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "exports/ornil_exports.h"
-#include "host/dde_connection.h"
 #include "host/error_reporting.h"
 #include "host/errors.h"
 #include "host/mapbasic_link.h"
@@ -149,7 +148,6 @@ struct World {
   void Begin() {
     Reporting() = {};
     KeptTempName().clear();
-    KeptRequestText().clear();
     sim.dde.Transcript().clear();
     mapInfo.host.emplace();
     sim::data::AddSampleTables(*mapInfo.host);

@@ -21,11 +21,18 @@ DdeNetwork::~DdeNetwork() = default;
 
 int DdeNetwork::AddServer(const std::string& service, const std::string& topic, DdeServer* server) {
   servers_[nextServer_] = {service, topic, server};
+  order_.push_back(nextServer_);
   return nextServer_++;
+}
+
+void DdeNetwork::ServeFirst(int id) {
+  std::erase(order_, id);
+  order_.insert(order_.begin(), id);
 }
 
 void DdeNetwork::RemoveServer(int id) {
   servers_.erase(id);
+  std::erase(order_, id);
   for (auto& [handle, conv] : conversations_) {
     if (conv.server == id) conv.server = 0;
   }
@@ -118,7 +125,8 @@ HConvList DdeNetwork::DdeConnectList(std::uint32_t inst, Hsz service, Hsz topic,
     return 0;
   }
   std::vector<HConv> convs;
-  for (const auto& [id, server] : servers_) {
+  for (const int id : order_) {
+    const Server& server = servers_.at(id);
     if (text::Lower(server.service) != text::Lower(serviceName)) continue;
     if (text::Lower(server.topic) != text::Lower(topicName)) continue;
     const HConv conv = nextHandle_++;
@@ -134,7 +142,6 @@ HConvList DdeNetwork::DdeConnectList(std::uint32_t inst, Hsz service, Hsz topic,
     conversations_[conv].list = list;
     lists_[list].push_back(conv);
   }
-  SetError(inst, DMLERR_NO_ERROR);
   return list;
 }
 
@@ -154,15 +161,19 @@ bool DdeNetwork::DdeDisconnect(HConv conv) {
   if (auto list = lists_.find(it->second.list); list != lists_.end())
     std::erase(list->second, conv);
   conversations_.erase(it);
+  if (onTerminated) onTerminated(conv);
   return true;
 }
 
 bool DdeNetwork::DdeDisconnectList(HConvList list) {
   auto it = lists_.find(list);
   if (it == lists_.end()) return false;
-  for (HConv conv : it->second)
-    conversations_.erase(conv);
+  const std::vector<HConv> ended = std::move(it->second);
   lists_.erase(it);
+  for (HConv conv : ended) {
+    conversations_.erase(conv);
+    if (onTerminated) onTerminated(conv);
+  }
   return true;
 }
 
@@ -181,18 +192,12 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
 
   std::string text;
   if (type == XTYP_EXECUTE) {
-    if (cbData == 0xFFFFFFFF) {
-      auto handle = data_.find(reinterpret_cast<HDdeData>(data));
-      if (handle == data_.end()) {
-        SetError(inst, DMLERR_INVALIDPARAMETER);
-        return 0;
-      }
-      const auto& bytes = handle->second;
-      text.assign(reinterpret_cast<const char*>(bytes.data()),
-                  strnlen(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    } else if (data != nullptr) {
-      text.assign(static_cast<const char*>(data), strnlen(static_cast<const char*>(data), cbData));
+    const auto command = ExecuteText(data, cbData);
+    if (!command) {
+      SetError(inst, DMLERR_INVALIDPARAMETER);
+      return 0;
     }
+    text = *command;
   } else {
     text = StringOf(item);
   }
@@ -211,7 +216,7 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
     return 0;
   }
   // The server may re-enter the library, which may run transactions of its own on this instance;
-  // only this transaction's outcome decides its error code.
+  // this transaction's failure is set once the server is done, so it is the one the client reads.
   DdeServer* handler = server->second.server;
   if (type == XTYP_EXECUTE) {
     const bool done = handler->Execute(text);
@@ -220,7 +225,6 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
       return 0;
     }
     if (result) *result = DDE_FACK;
-    SetError(inst, DMLERR_NO_ERROR);
     return 1;
   }
   const auto answer = handler->Request(text);
@@ -229,10 +233,8 @@ HDdeData DdeNetwork::DdeClientTransaction(const void* data, std::uint32_t cbData
     return 0;
   }
   const HDdeData handle = nextHandle_++;
-  auto& bytes = data_[handle];
-  bytes.assign(answer->begin(), answer->end());
-  bytes.push_back(0);
-  SetError(inst, DMLERR_NO_ERROR);
+  auto& bytes = data_[handle] = {inst, {answer->begin(), answer->end()}};
+  bytes.bytes.push_back(0);
   return handle;
 }
 
@@ -254,17 +256,16 @@ HDdeData DdeNetwork::DdeCreateDataHandle(std::uint32_t inst, const void* src, st
                                          std::uint32_t offset, Hsz, std::uint32_t, std::uint32_t) {
   if (!instances_.contains(inst)) return 0;
   const HDdeData handle = nextHandle_++;
-  auto& bytes = data_[handle];
-  bytes.resize(offset + cb);
-  if (src != nullptr) std::memcpy(bytes.data() + offset, src, cb);
+  auto& bytes = data_[handle] = {inst, std::vector<std::uint8_t>(offset + cb)};
+  if (src != nullptr) std::memcpy(bytes.bytes.data() + offset, src, cb);
   return handle;
 }
 
 std::uint8_t* DdeNetwork::DdeAccessData(HDdeData data, std::uint32_t* size) {
   auto it = data_.find(data);
   if (it == data_.end()) return nullptr;
-  if (size) *size = static_cast<std::uint32_t>(it->second.size());
-  return it->second.data();
+  if (size) *size = static_cast<std::uint32_t>(it->second.bytes.size());
+  return it->second.bytes.data();
 }
 
 bool DdeNetwork::DdeUnaccessData(HDdeData data) {
@@ -272,7 +273,31 @@ bool DdeNetwork::DdeUnaccessData(HDdeData data) {
 }
 
 bool DdeNetwork::DdeFreeDataHandle(HDdeData data) {
-  return data_.erase(data) > 0;
+  if (data_.erase(data) > 0) return true;
+  if (auto taken = taken_.find(data); taken != taken_.end())
+    SetError(taken->second, DMLERR_INVALIDPARAMETER);
+  return false;
+}
+
+std::optional<std::string> DdeNetwork::ExecuteText(const void* data, std::uint32_t cbData) {
+  std::vector<std::uint8_t> bytes;
+  if (cbData == 0xFFFFFFFF) {
+    const HDdeData handle = reinterpret_cast<HDdeData>(data);
+    auto object = data_.find(handle);
+    if (object == data_.end()) return std::nullopt;
+    bytes = std::move(object->second.bytes);
+    taken_[handle] = object->second.instance;
+    data_.erase(object);
+  } else if (data != nullptr) {
+    const auto* begin = static_cast<const std::uint8_t*>(data);
+    bytes.assign(begin, begin + cbData);
+  }
+  const auto* text = reinterpret_cast<const char*>(bytes.data());
+  const std::size_t length = strnlen(text, bytes.size());
+  std::string command(text, length);
+  // Without its zero the server reads on into whatever memory follows the object.
+  if (length == bytes.size() && !bytes.empty()) command += "\xCD\xCD\xCD\xCD";
+  return command;
 }
 
 std::uint32_t DdeNetwork::DdeGetLastError(std::uint32_t inst) {

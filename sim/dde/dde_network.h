@@ -45,6 +45,11 @@ struct DdeTransaction {
   bool operator==(const DdeTransaction&) const = default;
 };
 
+// DDEML's rules as Windows applies them: a failing call sets its instance's error, which stays
+// pending until DdeGetLastError reads it, whatever succeeds in between. A data handle given to a
+// transaction belongs to DDEML from then on and is freed by it; freeing it again fails and leaves
+// DMLERR_INVALIDPARAMETER pending. A server reads CF_TEXT up to its terminating zero, and past the
+// end of a data object that has none.
 class DdeNetwork : public platform::Ddeml {
  public:
   DdeNetwork();
@@ -53,6 +58,13 @@ class DdeNetwork : public platform::Ddeml {
   // Service and topic compare without regard to letter case, as DDE string handles do.
   int AddServer(const std::string& service, const std::string& topic, DdeServer* server);
   void RemoveServer(int id);
+  // A connect list finds servers in the order they were added; this one comes first from now on,
+  // as a server whose window is higher in the Z order.
+  void ServeFirst(int id);
+
+  // Called for every conversation a disconnect ends: Windows then has the partners' terminate
+  // messages waiting in the client's queue.
+  std::function<void(platform::HConv)> onTerminated;
 
   // The n-th transaction from now (0-based; connect lists, Requests and Executes count) fails
   // with the DDEML error code instead of reaching a server.
@@ -109,18 +121,28 @@ class DdeNetwork : public platform::Ddeml {
   struct Instance {
     std::uint32_t lastError = 0;
   };
+  struct DataObject {
+    std::uint32_t instance;
+    std::vector<std::uint8_t> bytes;
+  };
 
   std::optional<std::uint32_t> Fault(const DdeTransaction& t);
   void SetError(std::uint32_t inst, std::uint32_t code);
   std::string StringOf(platform::Hsz hsz) const;
+  // The text an Execute carries: a data handle (cbData 0xFFFFFFFF), which DDEML takes over, or
+  // the bytes themselves. nullopt: no such data handle.
+  std::optional<std::string> ExecuteText(const void* data, std::uint32_t cbData);
 
   std::uintptr_t nextHandle_ = 0x100;
   std::map<int, Server> servers_;
+  std::vector<int> order_;
   int nextServer_ = 1;
   std::map<std::uint32_t, Instance> instances_;
   std::uint32_t nextInstance_ = 1;
   std::map<platform::Hsz, std::pair<std::string, int>> strings_;  // text, reference count
-  std::map<platform::HDdeData, std::vector<std::uint8_t>> data_;
+  std::map<platform::HDdeData, DataObject> data_;
+  // Handles a transaction took over and DDEML freed, with their instance.
+  std::map<platform::HDdeData, std::uint32_t> taken_;
   std::map<platform::HConv, Conversation> conversations_;
   std::map<platform::HConvList, std::vector<platform::HConv>> lists_;
 

@@ -1,27 +1,45 @@
-// Simulated atoms, directories, message queue, clock and message boxes.
+// Simulated atom tables, directories, clock and message boxes.
 #include "sim/desktop/system_sim.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "text/cp1251.h"
 
 namespace ornil::sim {
 
-std::uint16_t SimAtoms::Add(const std::string& name) {
-  std::uint16_t atom = 0xC000;
-  while (atoms_.contains(atom))
-    ++atom;
-  atoms_[atom] = name;
-  return atom;
-}
+namespace {
 
-std::uint32_t SimAtoms::GetAtomName(std::uint16_t atom, char* buffer, int size) {
-  auto it = atoms_.find(atom);
-  if (it == atoms_.end() || buffer == nullptr || size <= 0) return 0;
+std::uint32_t CopyName(const std::map<std::uint16_t, std::string>& table, std::uint16_t atom,
+                       char* buffer, int size) {
+  auto it = table.find(atom);
+  if (it == table.end() || buffer == nullptr || size <= 0) return 0;
   const std::size_t n = std::min(it->second.size(), static_cast<std::size_t>(size - 1));
   std::memcpy(buffer, it->second.data(), n);
   buffer[n] = '\0';
   return static_cast<std::uint32_t>(n);
+}
+
+}  // namespace
+
+std::uint16_t SimAtoms::Add(const std::string& name, Table table) {
+  auto& atoms = Of(table);
+  const std::uint16_t atom =
+      atoms.empty() ? std::uint16_t{0xC000} : static_cast<std::uint16_t>(atoms.rbegin()->first + 1);
+  atoms[atom] = name;
+  return atom;
+}
+
+void SimAtoms::Put(std::uint16_t atom, const std::string& name, Table table) {
+  Of(table)[atom] = name;
+}
+
+std::uint32_t SimAtoms::GetAtomName(std::uint16_t atom, char* buffer, int size) {
+  return CopyName(local_, atom, buffer, size);
+}
+
+std::uint32_t SimAtoms::GlobalGetAtomName(std::uint16_t atom, char* buffer, int size) {
+  return CopyName(global_, atom, buffer, size);
 }
 
 void SimFileSystem::AddDirectory(const std::string& path) {
@@ -35,22 +53,6 @@ bool SimFileSystem::DirectoryExists(const std::string& path) {
   while (!key.empty() && (key.back() == '\\' || key.back() == '/'))
     key.pop_back();
   return directories_.contains(key) || directories_.contains(key + "\\");
-}
-
-bool SimMessageQueue::PeekMessageRemove(platform::QueuedMessage& message) {
-  if (queue_.empty()) return false;
-  message = queue_.front();
-  queue_.pop_front();
-  return true;
-}
-
-void SimMessageQueue::DispatchMessage(const platform::QueuedMessage& message) {
-  dispatched_.push_back(message);
-  if (onDispatch) onDispatch(message);
-}
-
-void SimMessageQueue::PostQuitMessage(int exitCode) {
-  queue_.push_back({0, platform::WM_QUIT_MESSAGE, static_cast<std::uintptr_t>(exitCode), 0});
 }
 
 int SimDialogs::ShowMessageBox(const std::string& text, const std::string& caption,

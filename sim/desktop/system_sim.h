@@ -1,10 +1,9 @@
-// Simulated system services behind the small seams: the global atom table, directories on disk,
-// the thread's message queue, the calendar clock and recorded message boxes.
+// Simulated system services behind the small seams: the atom tables, directories on disk, the
+// calendar clock and recorded message boxes. The thread's message queue is the desktop's.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -14,15 +13,27 @@
 
 namespace ornil::sim {
 
+// The process's own atom table and the global one, each from 0xC000 up. Numbers may be left
+// unnamed, and the same number may name different things in the two tables.
 class SimAtoms : public platform::Atoms {
  public:
-  // Adds a global atom with the next free number from 0xC000 and returns it.
-  std::uint16_t Add(const std::string& name);
-  void Delete(std::uint16_t atom) { atoms_.erase(atom); }
+  enum class Table { Local, Global };
+  // Adds an atom with the number after the highest the table holds and returns it.
+  std::uint16_t Add(const std::string& name, Table table = Table::Global);
+  // Names one number; the numbers between it and the others stay unnamed.
+  void Put(std::uint16_t atom, const std::string& name, Table table = Table::Global);
+  void Delete(std::uint16_t atom, Table table = Table::Global) { Of(table).erase(atom); }
+
   std::uint32_t GetAtomName(std::uint16_t atom, char* buffer, int size) override;
+  std::uint32_t GlobalGetAtomName(std::uint16_t atom, char* buffer, int size) override;
 
  private:
-  std::map<std::uint16_t, std::string> atoms_;
+  std::map<std::uint16_t, std::string>& Of(Table table) {
+    return table == Table::Local ? local_ : global_;
+  }
+
+  std::map<std::uint16_t, std::string> local_;
+  std::map<std::uint16_t, std::string> global_;
 };
 
 class SimFileSystem : public platform::FileSystem {
@@ -33,23 +44,6 @@ class SimFileSystem : public platform::FileSystem {
 
  private:
   std::set<std::string> directories_;
-};
-
-class SimMessageQueue : public platform::MessageQueue {
- public:
-  void Post(const platform::QueuedMessage& message) { queue_.push_back(message); }
-  std::size_t Pending() const { return queue_.size(); }
-  std::vector<platform::QueuedMessage>& Dispatched() { return dispatched_; }
-  std::function<void(const platform::QueuedMessage&)> onDispatch;
-
-  bool PeekMessageRemove(platform::QueuedMessage& message) override;
-  void TranslateMessage(const platform::QueuedMessage&) override {}
-  void DispatchMessage(const platform::QueuedMessage& message) override;
-  void PostQuitMessage(int exitCode) override;
-
- private:
-  std::deque<platform::QueuedMessage> queue_;
-  std::vector<platform::QueuedMessage> dispatched_;
 };
 
 class SimClock : public platform::Clock {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "host/errors.h"
 #include "platform/ddeml_codes.h"
@@ -61,12 +62,23 @@ std::pair<HConvList, std::uint32_t> ConnectList(std::uint32_t instance, const st
   return {list, error};
 }
 
-}  // namespace
-
-std::string& KeptRequestText() {
-  static std::string text;
-  return text;
+// Disconnects a conversation and then its list, each followed by a drain of the queue. Both
+// handles are taken from their owner before anything is dispatched: a handler that reaches the
+// owner meanwhile finds nothing left to close, and what it connects anew is not closed here.
+void CloseConversation(HConv& conversation, HConvList& list) {
+  const HConv conv = std::exchange(conversation, 0);
+  const HConvList convList = std::exchange(list, 0);
+  if (conv != 0) {
+    Dde().DdeDisconnect(conv);
+    DrainMessageQueue();
+  }
+  if (convList != 0) {
+    Dde().DdeDisconnectList(convList);
+    DrainMessageQueue();
+  }
 }
+
+}  // namespace
 
 void TMapInfoAbstract::DdeExecute(HConv conv, std::string_view statement) const {
   try {
@@ -82,7 +94,8 @@ void TMapInfoAbstract::DdeExecute(HConv conv, std::string_view statement) const 
         Dde().DdeClientTransaction(reinterpret_cast<const void*>(data), 0xFFFFFFFF, conv, 0,
                                    CF_TEXT, XTYP_EXECUTE, 0, &result);
     const auto error = Dde().DdeGetLastError(instance_);
-    Dde().DdeFreeDataHandle(data);
+    // The transaction took the data handle over and DDEML frees it: freeing it here as well would
+    // fail and leave an error pending for the next operation of the instance.
     if (answer == 0 && !IsQuietError(error)) throw DdeError(error);
   } catch (DdeError& e) {
     std::string message = FunctionPrefix("DdeExecute") + e.Message();
@@ -118,7 +131,6 @@ std::string TMapInfoAbstract::DdeRequest(HConv conv, std::string_view expression
       if (const std::uint8_t* bytes = Dde().DdeAccessData(data, &size); bytes && size > 0) {
         const auto* text = reinterpret_cast<const char*>(bytes);
         answer.assign(text, strnlen(text, size));
-        KeptRequestText() = answer;
       }
       Dde().DdeUnaccessData(data);
       Dde().DdeFreeDataHandle(data);
@@ -154,40 +166,24 @@ TMapInfoConnect::~TMapInfoConnect() {
 }
 
 void TMapInfoConnect::CloseMapInfoDdeConv() {
-  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
-    if (mapInfoConv_ != 0) {
-      Dde().DdeDisconnect(mapInfoConv_);
-      mapInfoConv_ = 0;
-      DrainMessageQueue();
-    }
-    if (mapInfoConvList_ != 0) {
-      Dde().DdeDisconnectList(mapInfoConvList_);
-      mapInfoConvList_ = 0;
-      DrainMessageQueue();
-    }
-  });
+  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv),
+             [&] { CloseConversation(mapInfoConv_, mapInfoConvList_); });
 }
 
 void TMapInfoConnect::CloseApplicationDdeConv(TMBApplication& record) {
-  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
-    if (record.Conv != 0) {
-      Dde().DdeDisconnect(record.Conv);
-      record.Conv = 0;
-      DrainMessageQueue();
-    }
-    if (record.ConvList != 0) {
-      Dde().DdeDisconnectList(record.ConvList);
-      record.ConvList = 0;
-      DrainMessageQueue();
-    }
-  });
+  WithPrefix(FunctionPrefix(kCloseApplicationDdeConv),
+             [&] { CloseConversation(record.Conv, record.ConvList); });
 }
 
 void TMapInfoConnect::CloseAllApplicationDdeConv() {
   WithPrefix(FunctionPrefix(kCloseApplicationDdeConv), [&] {
-    for (auto& record : applications_)
-      CloseApplicationDdeConv(record);
-    applications_.clear();
+    // One record at a time from the front, found again after each close: the handlers that run
+    // while a close drains the queue may add or remove records, and those are closed too.
+    while (!applications_.empty()) {
+      const Record record = applications_.front();
+      CloseApplicationDdeConv(*record);
+      std::erase(applications_, record);
+    }
   });
 }
 
@@ -200,7 +196,14 @@ void TMapInfoConnect::NewMapInfoDdeConv() {
     const auto wanted = static_cast<std::int32_t>(mapInfoWindow_);
     for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
          conv = Dde().DdeQueryNextServer(list, conv)) {
-      if (text::StrToIntDef(DdeRequest(conv, "SystemInfo(9)"), 0) == wanted) {
+      const bool matches = text::StrToIntDef(DdeRequest(conv, "SystemInfo(9)"), 0) == wanted;
+      // A handler that ran during the Request may have searched anew, closing this list: what
+      // that search found stands.
+      if (mapInfoConvList_ != list) {
+        if (mapInfoConv_ != 0) return;
+        break;
+      }
+      if (matches) {
         mapInfoConv_ = conv;
         return;
       }
@@ -213,43 +216,62 @@ void TMapInfoConnect::NewMapInfoDdeConv() {
 
 bool TMapInfoConnect::NewApplicationDdeConv(TMBApplication& record, std::string_view directory) {
   return WithPrefix(FunctionPrefix("NewApplicationDdeConv"), [&] {
+    auto& atoms = *platform::Current().atoms;
+    // The process's own table first, then the global one, where DDE servers keep their topics:
+    // one number may name something in each, and only a conversation tells which is the companion.
+    constexpr std::uint32_t (platform::Atoms::*kTables[])(std::uint16_t, char*, int) = {
+        &platform::Atoms::GetAtomName, &platform::Atoms::GlobalGetAtomName};
     char name[260] = {};
     for (unsigned atom = 0xC000; atom <= 0xC1FF && record.Conv == 0; ++atom) {
-      // An atom number without a name is skipped rather than testing the previous name again.
-      if (platform::Current().atoms->GetAtomName(static_cast<std::uint16_t>(atom), name,
-                                                 sizeof name) == 0) {
-        continue;
+      for (const auto table : kTables) {
+        // A number without a name is skipped rather than testing the previous name again.
+        if ((atoms.*table)(static_cast<std::uint16_t>(atom), name, sizeof name) == 0) continue;
+        if (ConnectCompanionTopic(record, directory, name, strnlen(name, sizeof name))) break;
       }
-      const std::size_t length = strnlen(name, sizeof name);
-      text::LowerInPlace(name, length);
-      const std::string_view topic(name, length);
-      if (topic.size() < directory.size()) continue;
-      if (topic.substr(0, directory.size()) != directory ||
-          !platform::Current().files->DirectoryExists(std::string(directory))) {
-        continue;
-      }
-      const auto [list, error] = ConnectList(instance_, std::string(topic));
-      if (list == 0) {
-        // A name under the directory that no server serves is not the companion: look further.
-        if (error == DMLERR_NO_CONV_ESTABLISHED) continue;
-        throw DdeError(static_cast<std::int32_t>(error));
-      }
-      record.ConvList = list;
-      for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
-           conv = Dde().DdeQueryNextServer(list, conv)) {
-        if (text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0) == record.Identifier) {
-          record.Conv = conv;
-          record.Directory = std::string(directory);
-          record.Topic = std::string(topic);
-          break;
-        }
-      }
-      // A list none of whose servers is ours would otherwise stay connected for good.
-      if (record.Conv == 0) CloseApplicationDdeConv(record);
     }
     if (record.Conv != 0) return true;
     throw OrnilError("Не установлен сеанс динамического обмена данными с MapBasic приложением"_cp);
   });
+}
+
+bool TMapInfoConnect::ConnectCompanionTopic(TMBApplication& record, std::string_view directory,
+                                            char* name, std::size_t length) {
+  text::LowerInPlace(name, length);
+  const std::string_view topic(name, length);
+  if (topic.size() < directory.size()) return false;
+  if (topic.substr(0, directory.size()) != directory ||
+      !platform::Current().files->DirectoryExists(std::string(directory))) {
+    return false;
+  }
+  const auto [list, error] = ConnectList(instance_, std::string(topic));
+  if (list == 0) {
+    // A name under the directory that no server serves is not the companion: look further.
+    if (error == DMLERR_NO_CONV_ESTABLISHED) return false;
+    throw DdeError(static_cast<std::int32_t>(error));
+  }
+  record.ConvList = list;
+  try {
+    for (HConv conv = Dde().DdeQueryNextServer(list, 0); conv != 0;
+         conv = Dde().DdeQueryNextServer(list, conv)) {
+      if (text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0) == record.Identifier) {
+        record.Conv = conv;
+        record.Directory = std::string(directory);
+        record.Topic = std::string(topic);
+        return true;
+      }
+    }
+  } catch (...) {
+    // A busy or silent server ends the search; its list must not stay connected for good.
+    try {
+      CloseApplicationDdeConv(record);
+    } catch (...) {
+      // The failure already on its way is the one to report.
+    }
+    throw;
+  }
+  // A list none of whose servers is ours would otherwise stay connected for good.
+  CloseApplicationDdeConv(record);
+  return false;
 }
 
 HConv TMapInfoConnect::AddApplication(std::int32_t identifier, char* directory) {
@@ -259,41 +281,65 @@ HConv TMapInfoConnect::AddApplication(std::int32_t identifier, char* directory) 
     if (length == 0) throw OrnilError("Не указана директория приложения."_cp);
     text::LowerInPlace(directory, length);
     const std::string_view dir(directory, length);
-
-    auto found = std::find_if(applications_.begin(), applications_.end(), [&](const auto& r) {
+    const auto sameApplication = [&](const TMBApplication& r) {
       return r.Identifier == identifier && r.Directory == dir;
-    });
-    if (found != applications_.end() && found->Conv != 0) {
-      auto answer = text::StrToIntDef(DdeRequest(found->Conv, kApplicationIdVariable), 0);
-      if (answer == 0) {
-        DdeExecute(found->Conv, "*#Internal Procedure:SetGlobalApplicationId");
-        answer = text::StrToIntDef(DdeRequest(found->Conv, kApplicationIdVariable), 0);
-      }
-      if (answer != identifier) CloseApplicationDdeConv(*found);
+    };
+
+    if (const Record found = FindRecord(sameApplication); found && found->Conv != 0) {
+      if (!AnswersIdentifier(*found)) CloseApplicationDdeConv(*found);
     }
 
-    TMBApplication record;
-    record.Identifier = identifier;
-    NewApplicationDdeConv(record, dir);
-    if (found != applications_.end()) {
-      // The replaced conversation is ours alone; leaving it open would leak it for good.
-      CloseApplicationDdeConv(*found);
-      *found = record;
+    const auto record = std::make_shared<TMBApplication>();
+    record->Identifier = identifier;
+    NewApplicationDdeConv(*record, dir);
+    // Looked up again: the steps above dispatch messages, and their handlers may have registered
+    // or unregistered meanwhile.
+    const Record replaced = FindRecord(sameApplication);
+    if (replaced) {
+      *std::find(applications_.begin(), applications_.end(), replaced) = record;
     } else {
       applications_.push_back(record);
     }
-    return record.Conv;
+    const HConv conv = record->Conv;
+    // The replaced conversation is ours alone; leaving it open would leak it for good.
+    if (replaced) CloseApplicationDdeConv(*replaced);
+    return conv;
   });
+}
+
+bool TMapInfoConnect::AnswersIdentifier(const TMBApplication& record) {
+  const HConv conv = record.Conv;
+  auto answer = text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0);
+  if (answer == 0) {
+    DdeExecute(conv, "*#Internal Procedure:SetGlobalApplicationId");
+    answer = text::StrToIntDef(DdeRequest(conv, kApplicationIdVariable), 0);
+  }
+  return answer == record.Identifier;
 }
 
 void TMapInfoConnect::DeleteApplication(std::int32_t identifier) {
   WithPrefix(FunctionPrefix("DeleteApplication"), [&] {
-    auto found = std::find_if(applications_.begin(), applications_.end(),
-                              [&](const auto& r) { return r.Identifier == identifier; });
-    if (found == applications_.end()) return;
-    CloseApplicationDdeConv(*found);
-    applications_.erase(found);
+    const Record record =
+        FindRecord([&](const TMBApplication& r) { return r.Identifier == identifier; });
+    if (!record) return;
+    CloseApplicationDdeConv(*record);
+    // Wherever the close's handlers have moved it, or whoever has removed it already.
+    std::erase(applications_, record);
   });
+}
+
+TMapInfoConnect::Record TMapInfoConnect::FindRecord(
+    const std::function<bool(const TMBApplication&)>& matches) const {
+  const auto it = std::find_if(applications_.begin(), applications_.end(),
+                               [&](const Record& r) { return matches(*r); });
+  return it == applications_.end() ? nullptr : *it;
+}
+
+TMBApplications TMapInfoConnect::Applications() const {
+  TMBApplications table;
+  for (const Record& record : applications_)
+    table.push_back(*record);
+  return table;
 }
 
 platform::HDdeData DdeCallback(std::uint32_t, std::uint32_t, HConv, platform::Hsz, platform::Hsz,

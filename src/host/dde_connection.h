@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +15,6 @@ namespace ornil {
 
 using platform::HConv;
 using platform::HConvList;
-
-// The last answer a Request brought back, for the whole library.
-std::string& KeptRequestText();
 
 class TMapInfoAbstract {
  public:
@@ -60,11 +59,27 @@ class TMapInfoConnect : public TMapInfoAbstract {
   void SetMapInfoWindow(std::uintptr_t window) { mapInfoWindow_ = window; }
   HConv MapInfoConv() const { return mapInfoConv_; }
   HConvList MapInfoConvList() const { return mapInfoConvList_; }
-  const TMBApplications& Applications() const { return applications_; }
+  // The registered applications in table order, as they stand now.
+  TMBApplications Applications() const;
 
  private:
+  // The table holds its records by shared ownership: an operation that dispatches messages keeps
+  // its record alive while it works and finds it again afterwards, whatever the handlers that ran
+  // meanwhile did to the table.
+  using Record = std::shared_ptr<TMBApplication>;
+
+  // The first record that matches, or null.
+  Record FindRecord(const std::function<bool(const TMBApplication&)>& matches) const;
+  // Step 2 of AddApplication: whether the record's conversation still answers its identifier,
+  // once the companion has been told it again if it had none.
+  bool AnswersIdentifier(const TMBApplication& record);
+  // Steps of the search for one atom's name: lower-cased in place, it is the companion's topic
+  // when it lies under the directory and a server of it answers the record's identifier.
+  bool ConnectCompanionTopic(TMBApplication& record, std::string_view directory, char* name,
+                             std::size_t length);
+
   HConvList mapInfoConvList_ = 0;
-  TMBApplications applications_;
+  std::vector<Record> applications_;
   std::uintptr_t mapInfoWindow_ = 0;
   HConv mapInfoConv_ = 0;
 };

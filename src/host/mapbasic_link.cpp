@@ -9,9 +9,14 @@
 namespace ornil {
 
 namespace {
+
 bool IsBlank(std::string_view s) {
   return text::Trim(s).empty();
 }
+
+// Far more temporary tables of one base name than a session ever has open.
+constexpr int kMostTempNameCandidates = 1000;
+
 }  // namespace
 
 std::string& KeptTempName() {
@@ -73,7 +78,12 @@ std::string TMapInfo::SelCustomTemp(std::string_view base) const {
     std::string& candidate = KeptTempName();
     candidate = name;
     int counter = 0;
+    int tried = 0;
     while (OpenedTab(candidate)) {
+      // A host that calls every name open would otherwise keep this loop going for good.
+      if (++tried > kMostTempNameCandidates) {
+        throw OrnilError(Cat("Не найдено свободное имя для временной таблицы \""_cp, base, "\"."));
+      }
       ++counter;
       candidate = name + std::to_string(counter);
       // A candidate the host would cut to its name limit could collide with an open table:
@@ -114,7 +124,7 @@ bool TMapInfo::AcceptsProbe(bool blank,
     PrintErrorsOff quiet;
     if (!blank) accepted = ExecuteMapBasic(select(temp));
   }
-  if (accepted) TemporaryTable(*this, temp).Close();
+  if (accepted) CloseTable2(temp);
   return accepted;
 }
 

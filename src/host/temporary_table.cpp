@@ -19,9 +19,8 @@ TemporaryTable& TemporaryTable::operator=(TemporaryTable&& other) noexcept {
 }
 
 void TemporaryTable::Close() {
-  if (link_ == nullptr) return;
-  link_->CloseTable2(name_);
-  link_ = nullptr;
+  // One attempt: a close that failed is not sent again when the scope ends.
+  if (const TMapInfo* link = std::exchange(link_, nullptr)) link->CloseTable2(name_);
 }
 
 std::string TemporaryTable::Release() {

@@ -22,7 +22,7 @@ class TemporaryTable {
 
   const std::string& Name() const { return name_; }
   bool IsOpen() const { return link_ != nullptr; }
-  // Closes the table now (failures propagate; a failed close is tried again at scope exit).
+  // Closes the table now; a failure propagates and the close is not tried again.
   void Close();
   // The table outlives this scope: someone else closes it. Gives its name.
   std::string Release();

@@ -7,12 +7,15 @@
 
 namespace ornil::platform {
 
+// Both copy an atom's name into buffer (zero-terminated, cut to size - 1) and return its length,
+// or 0 when the atom has no name in that table; the buffer is left untouched then.
 class Atoms {
  public:
   virtual ~Atoms() = default;
-  // GetAtomNameA: copies the name into buffer (zero-terminated, cut to size - 1); returns its
-  // length, 0 when the atom has no name. The buffer is left untouched then.
+  // GetAtomNameA: the calling process's own atom table.
   virtual std::uint32_t GetAtomName(std::uint16_t atom, char* buffer, int size) = 0;
+  // GlobalGetAtomNameA: the table shared by all processes, which holds the DDE servers' topics.
+  virtual std::uint32_t GlobalGetAtomName(std::uint16_t atom, char* buffer, int size) = 0;
 };
 
 class FileSystem {

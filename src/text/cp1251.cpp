@@ -6,12 +6,33 @@
 
 namespace ornil::text {
 
+namespace {
+
+constexpr char32_t LowerCodePoint(char32_t cp) {
+  if (cp >= U'A' && cp <= U'Z') return cp + (U'a' - U'A');
+  if (cp >= U'Ѐ' && cp <= U'Џ') return cp + (U'ѐ' - U'Ѐ');
+  if (cp >= U'А' && cp <= U'Я') return cp + (U'а' - U'А');
+  if (cp == U'Ґ') return U'ґ';
+  return cp;
+}
+
+constexpr auto kLowerBytes = [] {
+  struct Table {
+    unsigned char bytes[256];
+  } table{};
+  for (int b = 0; b < 256; ++b) {
+    const char32_t cp = detail::CodePointOf(static_cast<unsigned char>(b));
+    table.bytes[b] = cp == 0 && b != 0
+                         ? static_cast<unsigned char>(b)
+                         : static_cast<unsigned char>(detail::Cp1251Byte(LowerCodePoint(cp)));
+  }
+  return table;
+}();
+
+}  // namespace
+
 char LowerChar(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
-  if (b >= 0xC0 && b <= 0xDF) return static_cast<char>(b + 32);
-  if (b == 0xA8) return static_cast<char>(0xB8);  // Ё
-  return c;
+  return static_cast<char>(kLowerBytes.bytes[static_cast<unsigned char>(c)]);
 }
 
 void LowerInPlace(char* s, std::size_t size) {
@@ -60,16 +81,8 @@ std::string ToUtf8(std::string_view cp1251) {
   out.reserve(cp1251.size() * 2);
   for (char c : cp1251) {
     const auto b = static_cast<unsigned char>(c);
-    char32_t cp = b;
-    if (b >= 0xC0) {
-      cp = 0x0410 + (b - 0xC0);
-    } else if (b >= 0x80) {
-      cp = U'?';
-      for (char32_t probe :
-           {U'Ё', U'ё', U'№', U'«', U'»', U'–', U'—', U'\u00A0', U'©', U'°', U'…'}) {
-        if (detail::Cp1251Byte(probe) == b) cp = probe;
-      }
-    }
+    char32_t cp = detail::CodePointOf(b);
+    if (cp == 0 && b != 0) cp = U'?';
     if (cp < 0x80) {
       out += static_cast<char>(cp);
     } else if (cp < 0x800) {

@@ -31,36 +31,31 @@ constexpr char32_t DecodeUtf8(const char* s, std::size_t& i) {
   return cp;
 }
 
+// The code points of the bytes 0x80 to 0xBF; 0x98 has none. From 0xC0 on, the bytes are А to я
+// in alphabetical order.
+// clang-format off
+inline constexpr char32_t kHighHalf[64] = {
+    U'Ђ', U'Ѓ', U'‚', U'ѓ', U'„', U'…', U'†', U'‡', U'€', U'‰', U'Љ', U'‹', U'Њ', U'Ќ', U'Ћ', U'Џ',
+    U'ђ', U'‘', U'’', U'“', U'”', U'•', U'–', U'—', 0,    U'™', U'љ', U'›', U'њ', U'ќ', U'ћ', U'џ',
+    0xA0, U'Ў', U'ў', U'Ј', U'¤', U'Ґ', U'¦', U'§', U'Ё', U'©', U'Є', U'«', U'¬', 0xAD, U'®', U'Ї',
+    U'°', U'±', U'І', U'і', U'ґ', U'µ', U'¶', U'·', U'ё', U'№', U'є', U'»', U'ј', U'Ѕ', U'ѕ', U'ї'};
+// clang-format on
+
+// The code point of a Windows-1251 byte, 0 for the one byte the code page leaves undefined.
+constexpr char32_t CodePointOf(unsigned char b) {
+  if (b < 0x80) return b;
+  if (b >= 0xC0) return U'А' + (b - 0xC0);
+  return kHighHalf[b - 0x80];
+}
+
 // The Windows-1251 byte of a code point, or -1 where the code page has none.
 constexpr int Cp1251Byte(char32_t cp) {
   if (cp < 0x80) return static_cast<int>(cp);
-  if (cp >= 0x0410 && cp <= 0x044F) return static_cast<int>(cp - 0x0410 + 0xC0);
-  switch (cp) {
-    case 0x0401:
-      return 0xA8;  // Ё
-    case 0x0451:
-      return 0xB8;  // ё
-    case 0x2116:
-      return 0xB9;  // №
-    case 0x00AB:
-      return 0xAB;  // «
-    case 0x00BB:
-      return 0xBB;  // »
-    case 0x2013:
-      return 0x96;  // –
-    case 0x2014:
-      return 0x97;  // —
-    case 0x00A0:
-      return 0xA0;
-    case 0x00A9:
-      return 0xA9;  // ©
-    case 0x00B0:
-      return 0xB0;  // °
-    case 0x2026:
-      return 0x85;  // …
-    default:
-      return -1;
+  if (cp >= U'А' && cp <= U'я') return static_cast<int>(cp - U'А' + 0xC0);
+  for (int i = 0; i < 64; ++i) {
+    if (kHighHalf[i] == cp && cp != 0) return 0x80 + i;
   }
+  return -1;
 }
 
 template <std::size_t N>
@@ -103,7 +98,8 @@ constexpr const char* operator""_cp() {
   return detail::Cp1251Storage<S>::kBytes.data;
 }
 
-// What CharLowerBuffA does in the Russian locale: Latin and Cyrillic letters to lower case.
+// What CharLowerBuffA does under code page 1251: every capital letter, Latin or Cyrillic (Ђ Ѓ Љ
+// Њ Ќ Ћ Џ Ў Ј Ґ Ё Є Ї І Ѕ included), to its small letter; every other byte unchanged.
 char LowerChar(char c);
 void LowerInPlace(char* s, std::size_t size);
 std::string Lower(std::string_view s);

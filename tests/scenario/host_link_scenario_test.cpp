@@ -106,6 +106,26 @@ TEST_F(HostLink, IsDataExpressionEditable) {
   EXPECT_FALSE(link.IsDataExpressionEditable("Parcels", "Нет"_cp));
 }
 
+// Whatever a probe answers, its temporary table is gone afterwards, so the next probe gets the
+// same free name.
+TEST_F(HostLink, EveryProbeClosesItsTemporaryTable) {
+  const int tables = link.NumTables();
+  const auto leavesNothingOpen = [&](const char* probe) {
+    EXPECT_EQ(link.NumTables(), tables) << probe;
+    EXPECT_EQ(link.SelCustomTemp("SelExpression"), "SelExpression") << probe;
+  };
+  for (const char* expression : {"Номер", "Нет"}) {
+    link.CorrectConditionForTheTable("Parcels", text::FromUtf8(expression) + " = \"А-101\"");
+    leavesNothingOpen("CorrectConditionForTheTable");
+    link.CorrectExpressionForTheTable("Parcels", text::FromUtf8(expression));
+    leavesNothingOpen("CorrectExpressionForTheTable");
+    link.TypeDataExpressionForTheTable("Parcels", text::FromUtf8(expression));
+    leavesNothingOpen("TypeDataExpressionForTheTable");
+    link.IsDataExpressionEditable("Parcels", text::FromUtf8(expression));
+    leavesNothingOpen("IsDataExpressionEditable");
+  }
+}
+
 TEST_F(HostLink, CloseTable2) {
   ASSERT_TRUE(link.ExecuteMapBasic("Select * from Parcels into SelTemp noselect"));
   EXPECT_TRUE(link.CloseTable2("SelTemp"));

@@ -3,6 +3,8 @@
 // identifier again, and a start-up that finds no MapInfo.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "exports/ornil_exports.h"
 #include "platform/ddeml_codes.h"
 #include "support/host_world.h"
@@ -73,7 +75,11 @@ TEST(Registration, OnlyTheHostWithTheGivenWindowBecomesTheMapInfoConversation) {
   other.SetMainWindow(0x0BAD0);
   other.AddTable({"OtherOnly", {{"A", sim::mb::kInteger}}});
   const int otherId = w.dde.AddServer("MapInfo", "System", &other);
+  w.dde.ServeFirst(otherId);
   w.Register();
+  // The other host is asked first and passed over.
+  const auto sent = w.Transcript();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "R: SystemInfo(9)"), 2);
   const TMapInfo link = w.Link();
   EXPECT_TRUE(link.OpenedTab("Parcels"));
   EXPECT_FALSE(link.OpenedTab("OtherOnly"));

@@ -26,10 +26,11 @@ ScriptedMapInfo::~ScriptedMapInfo() {
 }
 
 std::optional<std::string> ScriptedMapInfo::Request(const std::string& item) {
+  if (whileServing) whileServing(item);
   if (item == "SystemInfo(9)") return std::to_string(mainWindow_);
   if (auto it = answers.find(item); it != answers.end()) return it->second;
   if (auto table = TableInfoOpenArgument(item)) {
-    if (openTables.contains(*table)) return "1";
+    if (everyTableOpen || openTables.contains(*table)) return "1";
     return std::nullopt;  // MapInfo fails the Request of a table that is not open
   }
   if (item.rfind("PathToTableName$(", 0) == 0) {
@@ -38,11 +39,16 @@ std::optional<std::string> ScriptedMapInfo::Request(const std::string& item) {
   return std::nullopt;
 }
 
-ScriptedCompanion::ScriptedCompanion(SimWorld& world, std::string directory, std::string program)
+ScriptedCompanion::ScriptedCompanion(SimWorld& world, std::string directory, std::string program,
+                                     AtomPlace atom)
     : world_(world) {
   world.files.AddDirectory(directory);
   const std::string topic = directory + "\\" + program;
-  world.atoms.Add(topic);
+  if (atom.number == 0) {
+    world.atoms.Add(topic, atom.table);
+  } else {
+    world.atoms.Put(atom.number, topic, atom.table);
+  }
   id_ = world.dde.AddServer("MapInfo", topic, this);
 }
 
@@ -51,6 +57,7 @@ ScriptedCompanion::~ScriptedCompanion() {
 }
 
 bool ScriptedCompanion::Execute(const std::string& command) {
+  if (whileServing) whileServing(command);
   const std::string internal = "*#Internal Procedure:";
   if (command.rfind(internal, 0) == 0) {
     internalMessages.push_back(command.substr(internal.size()));
@@ -63,6 +70,7 @@ bool ScriptedCompanion::Execute(const std::string& command) {
 }
 
 std::optional<std::string> ScriptedCompanion::Request(const std::string& item) {
+  if (whileServing) whileServing(item);
   if (item == "iGlobalApplicationIdentifier") return std::to_string(identifier);
   return std::nullopt;
 }

@@ -20,7 +20,10 @@ class ScriptedMapInfo : public sim::DdeServer {
   ~ScriptedMapInfo() override;
 
   std::set<std::string> openTables;
+  bool everyTableOpen = false;
   std::map<std::string, std::string> answers;  // fixed answers by expression
+  // Runs inside every Request before it is answered, as the host's own handlers would.
+  std::function<void(const std::string&)> whileServing;
   bool Execute(const std::string&) override { return false; }
   std::optional<std::string> Request(const std::string& item) override;
 
@@ -30,10 +33,17 @@ class ScriptedMapInfo : public sim::DdeServer {
   std::uintptr_t mainWindow_;
 };
 
+// Where a companion's topic is an atom: the table and the number (0: after the highest).
+struct AtomPlace {
+  sim::SimAtoms::Table table = sim::SimAtoms::Table::Global;
+  std::uint16_t number = 0;
+};
+
 class ScriptedCompanion : public sim::DdeServer {
  public:
-  // Serves the topic `path` (registered as a global atom) from a directory that exists.
-  ScriptedCompanion(SimWorld& world, std::string directory, std::string program);
+  // Serves the topic directory\program, an atom, from a directory that exists.
+  ScriptedCompanion(SimWorld& world, std::string directory, std::string program,
+                    AtomPlace atom = {});
   ~ScriptedCompanion() override;
 
   int identifier = 0;            // the global "iGlobalApplicationIdentifier"
@@ -47,6 +57,9 @@ class ScriptedCompanion : public sim::DdeServer {
   };
   std::vector<Statement> statements;
   std::vector<std::string> internalMessages;
+  // Runs inside every Request and Execute before it is answered: the companion's handlers may call
+  // the library back from there.
+  std::function<void(const std::string&)> whileServing;
 
   bool Execute(const std::string& command) override;
   std::optional<std::string> Request(const std::string& item) override;

@@ -2,7 +2,6 @@
 #include "support/sim_world.h"
 
 #include "exports/modules.h"
-#include "host/dde_connection.h"
 #include "host/error_reporting.h"
 #include "host/mapbasic_link.h"
 #include "platform/seams.h"
@@ -12,9 +11,11 @@ namespace ornil::testing {
 
 SimWorld::SimWorld() {
   platform::Install({&dde, &atoms, &files, &desktop, &clock, &dialogs, &desktop, &desktop});
+  // The partner's answer to a disconnect waits in the queue until someone handles it; DDEML's
+  // own window takes it, so it stands here as a thread message.
+  dde.onTerminated = [this](platform::HConv conv) { desktop.Post(0, kWmDdeTerminate, conv, 0); };
   application = std::make_unique<ui::Application>(backend);
   Reporting() = {};
-  KeptRequestText().clear();
   KeptTempName().clear();
   LoadLibraryModules();
 }

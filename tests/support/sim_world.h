@@ -15,6 +15,8 @@
 
 namespace ornil::testing {
 
+inline constexpr std::uint32_t kWmDdeTerminate = 0x03E5;
+
 class SimWorld {
  public:
   SimWorld();

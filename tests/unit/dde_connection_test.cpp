@@ -120,9 +120,35 @@ TEST_F(HostLink, ARefusedExecuteIsQuietAndAFailedOneNamesTheCommand) {
   EXPECT_EQ(world.dde.LiveDataHandles(), 0);
 }
 
+// The Execute's data handle is DDEML's once the transaction has it: nothing of it is left for the
+// next operation, which here is a connect list that reads the instance's error at once.
+TEST_F(HostLink, AnExecuteArrivesWholeAndLeavesNoErrorForTheNextOperation) {
+  ScriptedMapInfo host(world, 9);
+  ScriptedCompanion companion(world, "c:\\app", "app.mbx");
+  companion.identifier = 4;
+  char directory[] = "c:\\app";
+  TMapInfo link;
+  link.SetConversations(0, RegisterApplication(4, directory), GetDdeInstId());
+
+  EXPECT_TRUE(link.ExecuteMapBasic("Close Table \"Участки\""_cp));
+  ASSERT_EQ(companion.statements.size(), 1u);
+  EXPECT_EQ(companion.statements[0].text, "Close Table \"Участки\""_cp);
+  EXPECT_EQ(world.dde.LiveDataHandles(), 0);
+  EXPECT_NE(GetMapInfoDdeConv(9), 0u);
+  EXPECT_TRUE(world.dialogs.Shown().empty());
+}
+
 class Registration : public HostLink {
  protected:
   Registration() : companion(world, "c:\\gis\\ornil", "ornil.mbx") { companion.identifier = 77; }
+  // The topics the library tried to connect to, in order.
+  std::vector<std::string> ConnectedTopics() {
+    std::vector<std::string> topics;
+    for (const auto& t : world.dde.Transcript()) {
+      if (t.kind == Kind::ConnectList) topics.push_back(t.topic);
+    }
+    return topics;
+  }
   ScriptedCompanion companion;
 };
 
@@ -133,11 +159,43 @@ TEST_F(Registration, FindsTheCompanionByItsDirectoryInAnyLetterCase) {
   const auto conv = RegisterApplication(77, directory);
   ASSERT_NE(conv, 0u);
   EXPECT_STREQ(directory, "c:\\gis\\ornil");
-  const auto& table = MapInfoConnect().Applications();
+  const auto table = MapInfoConnect().Applications();
   ASSERT_EQ(table.size(), 1u);
   EXPECT_EQ(table[0].Conv, conv);
   EXPECT_EQ(table[0].Directory, "c:\\gis\\ornil");
   EXPECT_EQ(table[0].Topic, "c:\\gis\\ornil\\ornil.mbx");
+  EXPECT_TRUE(world.dialogs.Shown().empty());
+}
+
+// Both atom tables are searched, number by number, the process's own first; a number without a
+// name, or a name no server serves, is passed over, and every name a server serves is asked.
+TEST_F(Registration, SearchesBothAtomTablesPassingOverGapsAndNamesNobodyServes) {
+  using Table = sim::SimAtoms::Table;
+  world.atoms.Delete(0xC000);  // the fixture's companion moves behind the others
+  sim::ScriptedDdeServer stranger;
+  stranger.onRequest = [](const std::string&) { return std::optional<std::string>("5"); };
+  world.dde.AddServer("MapInfo", "c:\\gis\\ornil\\stranger.mbx", &stranger);
+  world.atoms.Put(0xC000, "C:\\GIS\\Ornil\\Stranger.mbx", Table::Local);
+  world.atoms.Put(0xC000, "c:\\gis\\ornil\\readme.txt");
+  // 0xC001 names nothing in either table.
+  world.atoms.Put(0xC002, "c:\\gis\\ornil\\ornil.mbx");
+  ScriptedCompanion local(world, "c:\\gis\\ornil", "second.mbx", {Table::Local, 0xC003});
+  local.identifier = 78;
+
+  char directory[] = "c:\\gis\\ornil";
+  ASSERT_NE(RegisterApplication(77, directory), 0u);
+  EXPECT_EQ(ConnectedTopics(),
+            (std::vector<std::string>{"c:\\gis\\ornil\\stranger.mbx", "c:\\gis\\ornil\\readme.txt",
+                                      "c:\\gis\\ornil\\ornil.mbx"}));
+  world.dde.Transcript().clear();
+  ASSERT_NE(RegisterApplication(78, directory), 0u);
+  EXPECT_EQ(ConnectedTopics(),
+            (std::vector<std::string>{"c:\\gis\\ornil\\stranger.mbx", "c:\\gis\\ornil\\readme.txt",
+                                      "c:\\gis\\ornil\\ornil.mbx", "c:\\gis\\ornil\\second.mbx"}));
+  EXPECT_EQ(MapInfoConnect().Applications()[1].Topic, "c:\\gis\\ornil\\second.mbx");
+  // Only the two registered conversations stay; the lists that were not ours are closed.
+  EXPECT_EQ(world.dde.OpenConversations(), 2);
+  EXPECT_EQ(world.dde.OpenLists(), 2);
   EXPECT_TRUE(world.dialogs.Shown().empty());
 }
 
@@ -209,11 +267,17 @@ TEST_F(Registration, BadArgumentsAreRefusedWithoutTouchingTheTable) {
   EXPECT_TRUE(world.dde.Transcript().empty());
 }
 
-TEST_F(Registration, UnregisteringClosesTheConversationAndDispatchesWhatWaits) {
+// The list holds a second server of the same topic: its conversation ends with the list, and the
+// terminate messages of both are handled before the call returns.
+TEST_F(Registration, UnregisteringClosesConversationAndListAndDispatchesWhatWaits) {
+  sim::ScriptedDdeServer sibling;
+  sibling.onRequest = [](const std::string&) { return std::optional<std::string>("5"); };
+  world.dde.ServeFirst(world.dde.AddServer("MapInfo", "c:\\gis\\ornil\\ornil.mbx", &sibling));
   char directory[] = "c:\\gis\\ornil";
   ASSERT_NE(RegisterApplication(77, directory), 0u);
   UnRegisterApplication(12345);  // not registered: nothing happens
   EXPECT_EQ(MapInfoConnect().Applications().size(), 1u);
+  EXPECT_EQ(world.dde.OpenConversations(), 2);
 
   const auto window = world.desktop.CreateHostWindow("MapInfoFrame", "", {0, 0, 100, 100});
   world.desktop.Watch(window);
@@ -223,15 +287,71 @@ TEST_F(Registration, UnregisteringClosesTheConversationAndDispatchesWhatWaits) {
   UnRegisterApplication(77);
   EXPECT_TRUE(MapInfoConnect().Applications().empty());
   EXPECT_EQ(world.dde.OpenConversations(), 0);
+  EXPECT_EQ(world.dde.OpenLists(), 0);
   EXPECT_EQ(world.desktop.SentTo(window), (std::vector<std::uint32_t>{0x000F, 0x0400}));
-  // The host's quit request is handed back, not swallowed.
+  // The terminate messages of both conversations are handled; the host's quit request is handed
+  // back, not swallowed, and is all that waits.
+  EXPECT_EQ(world.desktop.PostedCount(), 0u);
   platform::QueuedMessage left;
   ASSERT_TRUE(world.desktop.PeekMessageRemove(left));
   EXPECT_EQ(left.message, platform::WM_QUIT_MESSAGE);
   EXPECT_EQ(left.wParam, 3u);
 }
 
+// A companion that keeps the library waiting fails the registration, however often it is tried,
+// and leaves nothing connected behind.
+TEST_F(Registration, ABusyCompanionLeavesNoConversationOpen) {
+  for (const std::uint32_t code : {dde::DMLERR_BUSY, dde::DMLERR_DATAACKTIMEOUT}) {
+    world.dde.FailWhen([code](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+      if (t.kind == Kind::Request) return code;
+      return std::nullopt;
+    });
+    char directory[] = "c:\\gis\\ornil";
+    EXPECT_EQ(RegisterApplication(77, directory), 0u);
+    EXPECT_EQ(RegisterApplication(77, directory), 0u);
+    EXPECT_EQ(world.dde.OpenLists(), 0);
+    EXPECT_EQ(world.dde.OpenConversations(), 0);
+    EXPECT_TRUE(MapInfoConnect().Applications().empty());
+  }
+  world.dde.ClearFaults();
+  char directory[] = "c:\\gis\\ornil";
+  EXPECT_NE(RegisterApplication(77, directory), 0u);
+}
+
+// A registered companion that now answers another identifier loses its conversation even when no
+// other companion answers in its place; its record stays, without a conversation.
+TEST_F(Registration, AStaleConversationIsClosedEvenWhenTheSearchThenFails) {
+  char directory[] = "c:\\gis\\ornil";
+  ASSERT_NE(RegisterApplication(77, directory), 0u);
+  companion.identifier = companion.registeredIdentifier = 5;
+  EXPECT_EQ(RegisterApplication(77, directory), 0u);
+  EXPECT_EQ(world.dde.OpenConversations(), 0);
+  EXPECT_EQ(world.dde.OpenLists(), 0);
+  const auto table = MapInfoConnect().Applications();
+  ASSERT_EQ(table.size(), 1u);
+  EXPECT_EQ(table[0].Conv, 0u);
+  EXPECT_EQ(table[0].ConvList, 0u);
+}
+
+// One identifier in two directories is two applications: registering one keeps the other.
+TEST_F(Registration, AnIdentifierInAnotherDirectoryIsAnotherApplication) {
+  ScriptedCompanion elsewhere(world, "c:\\gis\\copy", "ornil.mbx");
+  elsewhere.identifier = 77;
+  char directory[] = "c:\\gis\\ornil";
+  char copy[] = "c:\\gis\\copy";
+  const auto first = RegisterApplication(77, directory);
+  const auto second = RegisterApplication(77, copy);
+  ASSERT_NE(first, 0u);
+  ASSERT_NE(second, 0u);
+  const auto table = MapInfoConnect().Applications();
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_EQ(table[0].Conv, first);
+  EXPECT_EQ(table[1].Conv, second);
+  EXPECT_EQ(world.dde.OpenConversations(), 2);
+}
+
 TEST_F(HostLink, UnloadingClosesEveryConversationAndTheInstance) {
+  ScriptedMapInfo other(world, 8);
   ScriptedMapInfo host(world, 9);
   ScriptedCompanion companion(world, "c:\\app", "app.mbx");
   companion.identifier = 4;
@@ -241,6 +361,7 @@ TEST_F(HostLink, UnloadingClosesEveryConversationAndTheInstance) {
   FinalizeDdeModule();
   EXPECT_EQ(world.dde.OpenConversations(), 0);
   EXPECT_EQ(world.dde.OpenLists(), 0);
+  EXPECT_EQ(world.desktop.PostedCount(), 0u) << "every disconnect's messages are handled";
   EXPECT_EQ(world.dde.Instances(), 0);
   EXPECT_EQ(GetDdeInstId(), 0u);  // no connection any more: a box, not a crash
   EXPECT_EQ(world.dialogs.Shown().size(), 1u);

@@ -2,6 +2,7 @@
 // that the printing switch is off while they probe and back afterwards, whatever fails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "exports/ornil_exports.h"
@@ -66,12 +67,29 @@ TEST_F(Link, SelCustomTempCountsPastOpenNamesAndKeepsItsLastAnswer) {
   EXPECT_EQ(link.SelCustomTemp(""), "SelExpression2");
 }
 
-TEST_F(Link, SelCustomTempShortensANameTheHostWouldCut) {
+TEST_F(Link, SelCustomTempShortensANameTheHostWouldCutAndCountsAgain) {
   const std::string full(31, 'A');
+  const std::string shorter(30, 'A');
   host.openTables = {full};
   // The host cuts table names to 31 characters.
   host.answers["PathToTableName$(" + full + "1)"] = full;
-  EXPECT_EQ(link.SelCustomTemp(full), std::string(30, 'A'));
+  EXPECT_EQ(link.SelCustomTemp(full), shorter);
+  host.openTables = {full, shorter};
+  EXPECT_EQ(link.SelCustomTemp(full), shorter + "1");
+}
+
+TEST_F(Link, SelCustomTempGivesUpOnAHostThatCallsEveryNameOpen) {
+  host.everyTableOpen = true;
+  try {
+    link.SelCustomTemp("SelValues");
+    FAIL() << "a name came back";
+  } catch (const OrnilError& e) {
+    EXPECT_EQ(text::ToUtf8(e.Message()),
+              "Ошибка в функции SelCustomTemp. Не найдено свободное имя для временной таблицы "
+              "\"SelValues\".");
+  }
+  EXPECT_LT(world.dde.TransactionCount(), 5000);
+  EXPECT_EQ(IsPrintingError(), 1);
 }
 
 TEST_F(Link, ConditionsAreTriedInATemporaryTableThatIsClosedWhenAccepted) {
@@ -89,6 +107,20 @@ TEST_F(Link, ConditionsAreTriedInATemporaryTableThatIsClosedWhenAccepted) {
                             "", "Select * from Parcels where Area > 5 into SelExpression noselect",
                             "Close Table \"SelExpression\"", "",
                             "Select * from Parcels where Area > into SelExpression noselect", ""}));
+  EXPECT_EQ(IsPrintingError(), 1);
+}
+
+TEST_F(Link, AProbeWhoseCloseFailsReportsItAndDoesNotSendItAgain) {
+  world.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+    if (t.text.rfind("Close Table", 0) == 0) return dde::DMLERR_BUSY;
+    return std::nullopt;
+  });
+  EXPECT_THROW(link.CorrectConditionForTheTable("Parcels", "Area > 5"), DdeError);
+  EXPECT_THROW(link.CorrectExpressionForTheTable("Parcels", "Area"), DdeError);
+  EXPECT_THROW(link.TypeDataExpressionForTheTable("Parcels", "Area"), DdeError);
+  EXPECT_THROW(link.IsDataExpressionEditable("Parcels", "Area"), DdeError);
+  const auto sent = Sent();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "E: Close Table \"SelExpression\""), 4);
   EXPECT_EQ(IsPrintingError(), 1);
 }
 

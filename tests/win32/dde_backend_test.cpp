@@ -145,6 +145,8 @@ TEST_F(RealDdeBackend, ExecutesArriveWholeAndARefusalIsQuiet) {
   g_executed.clear();
   link_.DdeExecute(reinterpret_cast<std::uintptr_t>(conv_), "Close Table \"Участки\"");
   EXPECT_NO_THROW(link_.DdeExecute(reinterpret_cast<std::uintptr_t>(conv_), "refuse"));
+  // The data handles went to DDEML with the transactions; nothing about them is left pending.
+  EXPECT_EQ(DdeGetLastError(instance_), static_cast<UINT>(DMLERR_NO_ERROR));
   ASSERT_EQ(g_executed.size(), 1u);
   EXPECT_EQ(g_executed[0], "Close Table \"Участки\"");
 }

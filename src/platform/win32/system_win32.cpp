@@ -17,6 +17,9 @@ class Win32Atoms : public Atoms {
   std::uint32_t GetAtomName(std::uint16_t atom, char* buffer, int size) override {
     return ::GetAtomNameA(atom, buffer, size);
   }
+  std::uint32_t GlobalGetAtomName(std::uint16_t atom, char* buffer, int size) override {
+    return ::GlobalGetAtomNameA(atom, buffer, size);
+  }
 };
 
 class Win32FileSystem : public FileSystem {
