@@ -3,6 +3,8 @@
 
 #include "text/cp1251.h"
 
+ornil::TEditValueWindow* EditValueWindow = nullptr;
+
 namespace ornil {
 
 namespace {
@@ -48,6 +50,11 @@ TEditValueWindow::TEditValueWindow(ui::Component* owner) : ui::Form(owner) {
     control->OnKeyPress = [this](ui::Component& sender, char& key) { AllKeyPress(sender, key); };
   SetActiveControl(Value);
   FormCreate();
+  ::EditValueWindow = this;
+}
+
+TEditValueWindow::~TEditValueWindow() {
+  if (::EditValueWindow == this) ::EditValueWindow = nullptr;
 }
 
 void TEditValueWindow::FormCreate() {

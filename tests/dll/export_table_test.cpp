@@ -25,7 +25,7 @@ const std::map<std::string, int> kContract = {
 };
 
 // The pointers to the library's windows, exported as data.
-const std::set<std::string> kDataSymbols = {"_AboutBox"};
+const std::set<std::string> kDataSymbols = {"_AboutBox", "_EditValueWindow"};
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
 
