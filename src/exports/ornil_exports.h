@@ -27,4 +27,9 @@ void ORNIL_API SetLastMapInfoErrorString(const char* text);
 // About window.
 void ORNIL_API ViewAboutProg(const char* productText);
 void ORNIL_API DestroyAboutWindow();
+
+// The divider and the bordered button for callers built against the library's headers: `owner`
+// is one of the library's components, or null for the application object.
+void* ORNIL_API TWindowDividerCreate(void* owner);
+void* ORNIL_API TBorderBitBtnCreate(void* owner);
 }

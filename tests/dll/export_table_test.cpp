@@ -22,6 +22,7 @@ const std::map<std::string, int> kContract = {
     {"GetDdeInstId", 0},          {"SetMbApplicationExecuteError", 4},
     {"IsPrintingError", 0},       {"SetLastMapInfoErrorString", 4},
     {"ViewAboutProg", 4},         {"DestroyAboutWindow", 0},
+    {"TWindowDividerCreate", 4},  {"TBorderBitBtnCreate", 4},
 };
 
 // The pointers to the library's windows, exported as data.

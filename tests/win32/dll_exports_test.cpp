@@ -119,6 +119,13 @@ TEST_F(OrnilDll, LoadsAndAnswersWithoutABox) {
   EXPECT_EQ(Call("SetLastMapInfoErrorString", {reinterpret_cast<std::uintptr_t>(text)}).stackDelta,
             0);
   EXPECT_EQ(Call("UnRegisterApplication", {12345}).stackDelta, 0);
+
+  // Owned by the application object, and freed with it when the DLL is unloaded.
+  for (const char* make : {"TWindowDividerCreate", "TBorderBitBtnCreate"}) {
+    const auto control = Call(make, {0});
+    EXPECT_NE(control.value, 0u) << make;
+    EXPECT_EQ(control.stackDelta, 0) << make;
+  }
   EXPECT_TRUE(answerer.Boxes().empty());
 }
 
