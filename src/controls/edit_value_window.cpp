@@ -25,11 +25,7 @@ TEditValueWindow::TEditValueWindow(ui::Component* owner) : ui::Form(owner) {
   SetText("Новое значение"_cp);
   SetBorderStyle(ui::BorderStyle::Dialog);
   SetPosition(ui::FormPosition::OwnerFormCenter);
-  ui::Font font;
-  font.name = "Arial";
-  font.height = -11;
-  font.charset = ui::kCharsetRussian;
-  SetFont(font);
+  SetFont(ui::RussianArial(11));
   SetClientSize(249, 106);
 
   constexpr ui::Anchors kBottomRight = ui::kAnchorRight | ui::kAnchorBottom;

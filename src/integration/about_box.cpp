@@ -86,10 +86,7 @@ TAboutBoxForm::TAboutBoxForm(ui::Component* owner) : ui::Form(owner) {
   SetText("О Программе"_cp);
   SetBorderStyle(ui::BorderStyle::Dialog);
   SetPosition(ui::FormPosition::OwnerFormCenter);
-  ui::Font font;
-  font.name = "Arial";
-  font.height = -11;
-  font.charset = ui::kCharsetRussian;
+  const ui::Font font = ui::RussianArial(11);
   SetFont(font);
   SetClientSize(360, 200);
   SetKeyPreview(true);

@@ -14,6 +14,7 @@
 #include "text/cp1251.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "unit/translator_controls.h"
 
 namespace ornil {
 namespace {
@@ -31,23 +32,11 @@ struct Translator : ::testing::Test {
 
   void Note(const std::string& who, char key) { seen.push_back(who + " " + std::to_string(key)); }
 
-  ui::Edit* AddEdit(int left) {
-    auto* edit = ui::Make<ui::Edit>(form);
-    edit->SetParent(form);
-    edit->SetBounds(left, 10, 80, 21);
-    edit->SetTabStop(true);
-    edit->OnKeyPress = [this](ui::Component& sender, char& key) { Note(sender.Name(), key); };
-    return edit;
+  ui::Edit* AddEdit(const std::string& name, int left) {
+    return translator_test::AddEdit(*form, name, left, seen);
   }
-
   TBorderBitBtn* AddButton(const std::string& name, int left) {
-    auto* button = ui::Make<TBorderBitBtn>(form);
-    button->SetName(name);
-    button->SetParent(form);
-    button->SetBounds(left, 60, 80, 25);
-    button->OnMouseEnter = [this](ui::Component& c) { seen.push_back("enter " + c.Name()); };
-    button->OnMouseLeave = [this](ui::Component& c) { seen.push_back("leave " + c.Name()); };
-    return button;
+    return translator_test::AddButton(*form, name, left, seen);
   }
 };
 
@@ -65,11 +54,9 @@ TEST_F(Translator, IsInstalledWhileTheLibraryIsLoaded) {
 // button, while neither character reaches a control or the form's key preview.
 TEST_F(Translator, TabAndEscReachNoControlAsCharactersButStillWorkAsKeys) {
   form->SetKeyPreview(true);
-  auto* first = AddEdit(10);
-  first->SetName("first");
-  auto* second = AddEdit(100);
-  second->SetName("second");
-  AddEdit(200)->SetName("third");
+  auto* first = AddEdit("first", 10);
+  auto* second = AddEdit("second", 100);
+  AddEdit("third", 200);
   auto* cancel = ui::Make<ui::Button>(form);
   cancel->SetParent(form);
   cancel->SetCancel(true);
@@ -157,8 +144,7 @@ TEST_F(Translator, AControlFreedUnderTheMouseHearsNothingMore) {
 
 TEST_F(Translator, AFailureIsShownOnceAndRemovesTheHook) {
   auto* one = AddButton("one", 10);
-  auto* edit = AddEdit(200);
-  edit->SetName("edit");
+  auto* edit = AddEdit("edit", 200);
   one->OnMouseEnter = [](ui::Component&) { throw OrnilError("сбой"_cp); };
   form->Show();
   ASSERT_TRUE(user.MoveMouseTo(*one));

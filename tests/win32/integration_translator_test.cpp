@@ -15,6 +15,7 @@
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "unit/translator_controls.h"
 #include "win32/support/message_box_answerer.h"
 
 namespace ornil {
@@ -40,25 +41,10 @@ struct Translator : ui::Win32Ui {
   }
 
   ui::Edit* AddEdit(const std::string& name, int left) {
-    auto* edit = ui::Make<ui::Edit>(form);
-    edit->SetName(name);
-    edit->SetParent(form);
-    edit->SetBounds(left, 10, 80, 21);
-    edit->SetTabStop(true);
-    edit->OnKeyPress = [this](ui::Component& c, char& key) {
-      seen.push_back(c.Name() + " " + std::to_string(key));
-    };
-    return edit;
+    return translator_test::AddEdit(*form, name, left, seen);
   }
-
   TBorderBitBtn* AddButton(const std::string& name, int left) {
-    auto* button = ui::Make<TBorderBitBtn>(form);
-    button->SetName(name);
-    button->SetParent(form);
-    button->SetBounds(left, 60, 80, 25);
-    button->OnMouseEnter = [this](ui::Component& c) { seen.push_back("enter " + c.Name()); };
-    button->OnMouseLeave = [this](ui::Component& c) { seen.push_back("leave " + c.Name()); };
-    return button;
+    return translator_test::AddButton(*form, name, left, seen);
   }
 
   // A key as the keyboard gives it; the loop's TranslateMessage makes its character.
