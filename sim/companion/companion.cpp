@@ -43,11 +43,11 @@ void Companion::Attach(DdeNetwork& network, SimAtoms& atoms, SimFileSystem& file
     const bool flavourLine = mb::EqualNoCase(name, kFlavourFile64);
     return folders(bits32 && flavourLine ? kFlavourFile32 : name);
   };
-  auto exists = [this](const std::string& path) {
+  auto exists = [this, &files](const std::string& path) {
     for (const auto& f : this->files) {
       if (mb::EqualNoCase(f, path)) return true;
     }
-    return false;
+    return files.FileExists(path);
   };
   app_ = std::make_unique<MapBasicApplication>(
       host_, natives_, programPath_, MapBasicApplication::Source{kMainFile, read}, exists);

@@ -42,7 +42,8 @@ class Companion {
               platform::WindowManager& desktop, Flavour flavour = Flavour::Bits64);
   // What the program's DLL declarations bind to; stand-ins may be added before Start.
   mb::NativeLibraries& Natives() { return natives_; }
-  // Files the program finds beside itself (full paths, letter case ignored), such as its options.
+  // Files the program finds besides those of the simulated file system (full paths, letter case
+  // ignored).
   std::set<std::string> files;
 
   const std::string& ProgramPath() const { return programPath_; }

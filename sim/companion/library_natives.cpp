@@ -15,6 +15,16 @@ void AddLibraryExports(mb::NativeLibraries& natives) {
   natives.Add(kDll, "SetMbApplicationExecuteError", &::SetMbApplicationExecuteError);
   natives.Add(kDll, "IsPrintingError", &::IsPrintingError);
   natives.Add(kDll, "SetLastMapInfoErrorString", &::SetLastMapInfoErrorString);
+  natives.Add(kDll, "ViewOrnilWindow", &::ViewOrnilWindow);
+  natives.Add(kDll, "DestroyOrnilWindow", &::DestroyOrnilWindow);
+  natives.Add(kDll, "IsOrnilWindowOpened", &::IsOrnilWindowOpened);
+  natives.Add(kDll, "IsFindingStarted", &::IsFindingStarted);
+  natives.Add(kDll, "IsSavingStarted", &::IsSavingStarted);
+  natives.Add(kDll, "SetApplicationWindowHandle", &::SetApplicationWindowHandle);
+  natives.Add(kDll, "GetCurrentAdditionalWindow", &::GetCurrentAdditionalWindow);
+  natives.Add(kDll, "SetOptionsFile", &::SetOptionsFile);
+  natives.Add(kDll, "UpdateValue", &::UpdateValue);
+  natives.Add(kDll, "NewValue", &::NewValue);
   natives.Add(kDll, "ViewAboutProg", &::ViewAboutProg);
   natives.Add(kDll, "DestroyAboutWindow", &::DestroyAboutWindow);
 }

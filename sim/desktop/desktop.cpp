@@ -91,11 +91,15 @@ SimDesktop::Handle SimDesktop::CreateWindow(const ui::headless::NewWindow& reque
 
 SimDesktop::Handle SimDesktop::CreateHostWindow(const std::string& className,
                                                 const std::string& text, ScreenRect rect,
-                                                platform::WindowProcedure procedure) {
+                                                platform::WindowProcedure procedure, Handle parent,
+                                                Handle owner) {
   ui::headless::NewWindow request;
   request.className = className;
   request.text = text;
   request.style = ui::ws::Visible | ui::ws::Caption | ui::ws::ThickFrame | ui::ws::SysMenu;
+  if (parent != 0) request.style |= ui::ws::Child;
+  request.parent = parent;
+  request.owner = parent != 0 ? 0 : owner;
   request.bounds = {rect.left, rect.top, rect.right, rect.bottom};
   request.frame = {4, 23, 4, 4};
   request.procedure = std::move(procedure);

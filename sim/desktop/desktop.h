@@ -33,9 +33,11 @@ class SimDesktop : public ui::headless::DesktopLink,
   // The default window procedure: text, WM_CLOSE destroys the window.
   std::intptr_t DefWindowProc(Handle window, std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam);
-  // A plain top-level window of the host, with a procedure of its own or the default one.
+  // A plain window of the host, with a procedure of its own or the default one: a top-level
+  // window (owned by `owner`, if any), or a child of `parent` at `rect` in its client area.
   Handle CreateHostWindow(const std::string& className, const std::string& text,
-                          platform::ScreenRect rect, platform::WindowProcedure procedure = {});
+                          platform::ScreenRect rect, platform::WindowProcedure procedure = {},
+                          Handle parent = 0, Handle owner = 0);
 
   // Told after a window's handle is gone, whoever destroyed it (the host keeps its own list).
   std::function<void(Handle)> onWindowDestroyed;

@@ -1,5 +1,7 @@
-// Simulated system services behind the small seams: the atom tables, directories on disk, the
-// calendar clock and recorded message boxes. The thread's message queue is the desktop's.
+// Simulated system services behind the small seams: the atom tables, directories and files on
+// disk with the initialisation-file functions' reading rules, the library's own path, the
+// calendar clock, recorded message boxes and the regional settings. The thread's message queue
+// is the desktop's.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "platform/system.h"
+#include "text/cp1251.h"
 
 namespace ornil::sim {
 
@@ -38,12 +41,31 @@ class SimAtoms : public platform::Atoms {
 
 class SimFileSystem : public platform::FileSystem {
  public:
-  // Directories compare without regard to letter case, as on Windows.
+  // Paths compare without regard to letter case, as on Windows.
   void AddDirectory(const std::string& path);
   bool DirectoryExists(const std::string& path) override;
+  // Files by full path; a relative name resolves as the profile functions resolve it.
+  void AddFile(const std::string& path, std::string contents);
+  void RemoveFile(const std::string& path);
+  bool FileExists(const std::string& path) const;
+  // Where a relative initialisation-file name is looked for: the Windows folder for a bare name,
+  // the current folder for one with folders in it.
+  std::string FullPath(const std::string& path) const;
+
+  std::uint32_t ProfileString(const char* section, const char* key, const char* def, char* buffer,
+                              std::uint32_t size, const char* file) override;
+  std::uint32_t ModuleFileName(char* buffer, std::uint32_t size) override;
+
+  // The library's own file; empty makes ModuleFileName fail.
+  std::string moduleFileName = "C:\\MapInfo\\Ornil\\Ornil.dll";
+  std::string windowsDirectory = "C:\\WINDOWS\\";
+  std::string currentDirectory = "C:\\MapInfo\\";
+  // Every initialisation file read, by full path, in order.
+  std::vector<std::string> profileReads;
 
  private:
   std::set<std::string> directories_;
+  std::map<std::string, std::string> files_;  // lower-cased full path → contents
 };
 
 class SimClock : public platform::Clock {
@@ -69,6 +91,25 @@ class SimDialogs : public platform::Dialogs {
  private:
   std::vector<ShownMessageBox> shown_;
   std::deque<int> answers_;
+};
+
+// The machine's regional settings, shared by the library and the simulated host. The defaults are
+// those the host's number forms had from the start ("." and ","); DecimalComma is the other
+// setting tests switch to: a decimal comma, digits grouped with non-breaking spaces and the month
+// first in short dates.
+class SimLocale : public platform::Locale {
+ public:
+  std::string decimalSeparator = ".";
+  std::string thousandSeparator = ",";
+  std::string shortDateFormat = "dd.MM.yyyy";
+  std::string longDateFormat = "d MMMM yyyy 'г.'"_cp;
+
+  void UseDecimalComma();
+
+  std::string DecimalSeparator() override { return decimalSeparator; }
+  std::string ThousandSeparator() override { return thousandSeparator; }
+  std::string ShortDateFormat() override { return shortDateFormat; }
+  std::string LongDateFormat() override { return longDateFormat; }
 };
 
 }  // namespace ornil::sim

@@ -1,6 +1,8 @@
 // A program's life in the host: start, events, DDE, clicks and end.
 #include "sim/mapinfo/application.h"
 
+#include <map>
+
 #include "sim/mapinfo/host_error.h"
 #include "sim/mapinfo/program.h"
 
@@ -16,6 +18,10 @@ constexpr int kToolButton = 7;         // CMD_INFO_TOOLBTN
 constexpr const char* kSleepingHandlers[] = {
     "RemoteMsgHandler", "RemoteQueryHandler",     "SelChangedHandler",          "WinChangedHandler",
     "WinClosedHandler", "WinFocusChangedHandler", "ForegroundTaskSwitchHandler"};
+
+bool SameValue(const mb::Value& a, const mb::Value& b) {
+  return a.type == b.type && a.number == b.number && a.text == b.text;
+}
 
 }  // namespace
 
@@ -181,12 +187,27 @@ bool MapBasicApplication::UseTool(const std::string& handler, int mapWindow, dou
   const mb::HostWindow* w = ws.FindWindow(mapWindow);
   if (w == nullptr || w->type != mb::kMapWindow) return false;
   ws.BringToFront(mapWindow);
-  ws.commandInfo[1] = mb::Value::Float(x);  // CMD_INFO_X, CMD_INFO_Y
-  ws.commandInfo[2] = mb::Value::Float(y);
-  ws.commandInfo[3] = mb::Value::Logical(false);  // Shift, Ctrl
-  ws.commandInfo[4] = mb::Value::Logical(false);
+  // The click's coordinates answer CommandInfo only inside the tool's handler; afterwards codes 1
+  // to 4 answer what the host's last event left there (a selection's row, say), unless an event
+  // during the handler changed them.
+  const std::map<int, mb::Value> before = ws.commandInfo;
+  const std::map<int, mb::Value> click = {
+      {1, mb::Value::Float(x)},  // CMD_INFO_X, CMD_INFO_Y
+      {2, mb::Value::Float(y)},
+      {3, mb::Value::Logical(false)},  // Shift, Ctrl
+      {4, mb::Value::Logical(false)}};
+  for (const auto& [code, value] : click)
+    ws.commandInfo[code] = value;
   ws.commandInfo[kToolButton] = mb::Value::Integer(b->id);
   Guarded([&] { runtime_->RunProcedure(handler); });
+  for (const auto& [code, value] : click) {
+    auto now = ws.commandInfo.find(code);
+    if (now == ws.commandInfo.end() || !SameValue(now->second, value)) continue;
+    if (auto was = before.find(code); was != before.end())
+      now->second = was->second;
+    else
+      ws.commandInfo.erase(now);
+  }
   return true;
 }
 

@@ -125,6 +125,42 @@ void MapInfoHost::UserSelect(std::string_view table, const std::vector<int>& row
   DeliverEvents();
 }
 
+namespace {
+
+// The table a browser window shows, when the window is a browser and the row is one of it.
+mb::Table* BrowsedRow(mb::Workspace& ws, int windowId, int row, const mb::HostWindow** window) {
+  const mb::HostWindow* w = ws.FindWindow(windowId);
+  if (w == nullptr || w->type != mb::kBrowserWindow) return nullptr;
+  mb::Table* t = ws.FindOpen(w->table);
+  if (t == nullptr || !t->HasRow(row)) return nullptr;
+  *window = w;
+  return t;
+}
+
+}  // namespace
+
+bool MapInfoHost::UserClickBrowserRow(int windowId, int row) {
+  const mb::HostWindow* w = nullptr;
+  mb::Table* t = BrowsedRow(workspace_, windowId, row, &w);
+  if (t == nullptr) return false;
+  UserSelect(t->Name(), {row});
+  return true;
+}
+
+bool MapInfoHost::UserEditBrowserCell(int windowId, int row, int column, const mb::Value& value) {
+  const mb::HostWindow* w = nullptr;
+  mb::Table* t = BrowsedRow(workspace_, windowId, row, &w);
+  if (t == nullptr || w->readOnly || column < 0 || column >= t->ColumnCount()) return false;
+  try {
+    t->Write(row, column, value);
+  } catch (const mb::HostError&) {
+    return false;  // a read-only table or column
+  }
+  workspace_.TableChanged(*t);
+  DeliverEvents();
+  return true;
+}
+
 void MapInfoHost::UserCloseWindow(int id) {
   workspace_.CloseWindow(id);
   DeliverEvents();

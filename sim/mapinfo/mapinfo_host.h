@@ -67,6 +67,11 @@ class MapInfoHost : public DdeServer {
   // changed handler sees them; closes a document window.
   void UserSelect(std::string_view table, const std::vector<int>& rowIds);
   void UserCloseWindow(int id);
+  // In a browser window: a click on a row (1-based, in the browser's order) selects it in the
+  // browser's table; typing into a cell writes it, unless the browser or the column cannot be
+  // edited. False when nothing happened.
+  bool UserClickBrowserRow(int windowId, int row);
+  bool UserEditBrowserCell(int windowId, int row, int column, const mb::Value& value);
   // A desktop that destroyed a host window's handle itself tells the host here.
   bool WindowDestroyed(std::uintptr_t handle);
 

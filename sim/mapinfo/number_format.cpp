@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sim/mapinfo/host_error.h"
+#include "sim/mapinfo/regional.h"
 
 namespace ornil::sim::mb {
 
@@ -13,12 +14,12 @@ bool IsPatternChar(char c) {
   return c == '#' || c == '0' || c == ',' || c == '.';
 }
 
-// Puts "," between groups of three digits of an unsigned integer text.
-std::string Grouped(std::string_view digits) {
+// Puts the thousands separator between groups of three digits of an unsigned integer text.
+std::string Grouped(std::string_view digits, const std::string& separator) {
   std::string out;
   const std::size_t n = digits.size();
   for (std::size_t i = 0; i < n; ++i) {
-    if (i > 0 && (n - i) % 3 == 0) out += ',';
+    if (i > 0 && (n - i) % 3 == 0) out += separator;
     out += digits[i];
   }
   return out;
@@ -32,7 +33,9 @@ double NumberForFormatting(const Value& v) {
 }  // namespace
 
 std::string FormatWithPattern(const Value& v, std::string_view pattern) {
-  if (pattern.empty()) return ToText(v);
+  const RegionalSettings regional = Regional();
+  if (pattern.empty())
+    return IsNumericType(v.type) ? WithDecimalSeparator(ToText(v), regional) : ToText(v);
   const std::size_t start = pattern.find_first_of("#0,.");
   if (start == std::string_view::npos) return std::string(pattern);
   std::size_t end = start;
@@ -72,12 +75,12 @@ std::string FormatWithPattern(const Value& v, std::string_view pattern) {
   if (integer == "0" && minInt == 0 && !fraction.empty()) integer.clear();
   while (static_cast<int>(integer.size()) < minInt)
     integer.insert(0, "0");
-  if (grouping) integer = Grouped(integer);
+  if (grouping) integer = Grouped(integer, regional.thousandSeparator);
 
   std::string out(prefix);
   if (negative) out += '-';
   out += integer;
-  if (!fraction.empty()) out += "." + fraction;
+  if (!fraction.empty()) out += regional.decimalSeparator + fraction;
   out += suffix;
   return out;
 }
@@ -93,15 +96,31 @@ std::string FormatNumberText(const Value& v) {
   const std::size_t digits = text.find_first_not_of("0123456789");
   // Exponent forms are left as they are.
   if (digits != std::string::npos && text[digits] != '.') return ToText(number);
+  const RegionalSettings regional = Regional();
   const std::string integer = text.substr(0, digits);
   const std::string rest = digits == std::string::npos ? std::string() : text.substr(digits);
-  return (negative ? "-" : "") + Grouped(integer) + rest;
+  return (negative ? "-" : "") + Grouped(integer, regional.thousandSeparator) +
+         WithDecimalSeparator(rest, regional);
 }
 
 std::string DeformatNumberText(std::string_view text) {
+  const RegionalSettings regional = Regional();
+  const std::string& decimal = regional.decimalSeparator;
+  const std::string& thousands = regional.thousandSeparator;
   std::string out;
-  for (char c : text) {
-    if (c != ',' && c != ' ') out += c;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::string_view rest = text.substr(i);
+    if (!decimal.empty() && rest.starts_with(decimal)) {
+      out += '.';
+      i += decimal.size();
+    } else if ((!thousands.empty() && rest.starts_with(thousands))) {
+      i += thousands.size();
+    } else if (rest.front() == ',' || rest.front() == ' ' || rest.front() == '\xA0') {
+      ++i;
+    } else {
+      out += rest.front();
+      ++i;
+    }
   }
   return out;
 }

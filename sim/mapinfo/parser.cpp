@@ -468,17 +468,19 @@ class Parser {
     return s;
   }
 
-  // Position (x, y) [Units "…"], Width w [Units "…"], Height h [Units "…"], Min, Max: accepted
-  // and not kept, the simulated windows have no geometry.
-  bool WindowGeometry() {
+  // Position (x, y) [Units "…"], Width w [Units "…"], Height h [Units "…"], Min, Max: the place
+  // and size are kept (their units are not), Min and Max accepted.
+  bool WindowGeometry(WindowPlacement& placement) {
     if (AcceptWord("position")) {
       ExpectSymbol("(");
-      Expression();
+      placement.x = Expression();
       ExpectSymbol(",");
-      Expression();
+      placement.y = Expression();
       ExpectSymbol(")");
-    } else if (AcceptWord("width") || AcceptWord("height")) {
-      Expression();
+    } else if (AcceptWord("width")) {
+      placement.width = Expression();
+    } else if (AcceptWord("height")) {
+      placement.height = Expression();
     } else if (AcceptWord("min") || AcceptWord("max")) {
       return true;
     } else {
@@ -504,7 +506,7 @@ class Parser {
           s.readOnly = true;
         } else if (AcceptWord("front")) {
           s.front = true;
-        } else if (!WindowGeometry()) {
+        } else if (!WindowGeometry(s.placement)) {
           break;
         }
         any = true;
@@ -582,7 +584,7 @@ class Parser {
     do {
       s.tables.push_back(ExpectTable());
     } while (AcceptSymbol(","));
-    while (WindowGeometry()) {
+    while (WindowGeometry(s.placement)) {
     }
     return s;
   }
@@ -593,7 +595,7 @@ class Parser {
     s.items = Items();
     ExpectWord("from");
     s.table = ExpectTable();
-    while (WindowGeometry()) {
+    while (WindowGeometry(s.placement)) {
     }
     return s;
   }

@@ -104,8 +104,15 @@ struct AssignStmt {
   ExprPtr value;
 };
 
+// Where a window goes: Position (x, y), Width and Height, in inches (units are not kept).
+struct WindowPlacement {
+  ExprPtr x, y;
+  ExprPtr width, height;
+};
+
 struct SetWindowStmt {
   ExprPtr window;
+  WindowPlacement placement;
   ExprPtr title;
   bool readOnly = false;
   bool front = false;
@@ -132,11 +139,13 @@ struct RunMenuCommandStmt {
 
 struct MapStmt {
   std::vector<TableName> tables;
+  WindowPlacement placement;
 };
 
 struct BrowseStmt {
   std::vector<SelectItem> items;
   TableName table;
+  WindowPlacement placement;
 };
 
 struct PrintStmt {

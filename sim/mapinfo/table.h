@@ -42,6 +42,8 @@ class Table {
   Table* Base() const { return base_; }
   bool Mappable() const;
   bool ReadOnly() const;
+  // Another application (or the file's attributes) can make a table read-only while it is open.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   bool Edited() const { return edited_; }
   void MarkEdited() { edited_ = true; }
 

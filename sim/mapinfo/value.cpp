@@ -6,8 +6,10 @@
 #include <cstdio>
 
 #include "sim/mapinfo/host_error.h"
+#include "sim/mapinfo/regional.h"
 #include "text/civil_date.h"
 #include "text/cp1251.h"
+#include "ui/date_format.h"
 
 namespace ornil::sim::mb {
 
@@ -108,8 +110,13 @@ std::string ToText(const Value& v) {
   }
 }
 
-std::optional<double> ParseNumber(std::string_view s) {
-  s = text::Trim(s);
+std::optional<double> ParseNumber(std::string_view text) {
+  std::string own(text);
+  if (const std::string decimal = Regional().decimalSeparator; !decimal.empty() && decimal != ".") {
+    if (const std::size_t at = own.find(decimal); at != std::string::npos)
+      own.replace(at, decimal.size(), ".");
+  }
+  std::string_view s = text::Trim(own);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   if (s.empty()) return std::nullopt;
   double value = 0;
@@ -154,6 +161,8 @@ bool IsValidDate(int d) {
 std::optional<int> ParseDate(std::string_view s) {
   s = text::Trim(s);
   if (s.empty()) return 0;
+  if (ui::SystemTime local; ui::ParseDate(s, Regional().shortDateFormat, local))
+    return Checked(local.year, local.month, local.day);
   if (s.size() == 8 && DigitsOf(s) >= 0)
     return Checked(DigitsOf(s.substr(0, 4)), DigitsOf(s.substr(4, 2)), DigitsOf(s.substr(6, 2)));
   const char separator = s.find('.') != std::string_view::npos ? '.' : '-';
@@ -181,9 +190,8 @@ std::optional<int> ParseDate(std::string_view s) {
 
 std::string FormatDate(int d) {
   if (d == 0) return {};
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", d % 100, d / 100 % 100, d / 10000);
-  return buffer;
+  return ui::FormatDate(ui::SystemTime::Date(d / 10000, d / 100 % 100, d % 100),
+                        Regional().shortDateFormat);
 }
 
 long DateToDays(int d) {

@@ -2,11 +2,13 @@
 // text form of every value (what a Request answers and Str$ gives), and conversions into a column
 // or variable of a given type.
 //
-// Text forms, fixed for the whole host:
+// Text forms:
 // - numbers use "." as the decimal separator and no grouping; integers print without a point,
-//   floats with up to 15 significant digits, decimals with exactly their decimal places;
-// - dates print as DD.MM.YYYY; the blank date prints as an empty text; dates are read from
-//   DD.MM.YYYY, D.M.YYYY, DD.MM.YY (years 00-29 are 20xx, 30-99 19xx), YYYYMMDD and YYYY-MM-DD;
+//   floats with up to 15 significant digits, decimals with exactly their decimal places; a number
+//   is read with "." or the machine's decimal separator (regional.h);
+// - dates print in the machine's short date format (DD.MM.YYYY by default); the blank date prints
+//   as an empty text; dates are read in that format, and from DD.MM.YYYY, D.M.YYYY, DD.MM.YY
+//   (years 00-29 are 20xx, 30-99 19xx), YYYYMMDD and YYYY-MM-DD;
 // - logicals print as "T" and "F".
 #pragma once
 
@@ -61,7 +63,8 @@ std::string FormatFixed(double v, int decimals);
 // Rounds half away from zero as the number is written: 1.005 to two places is 1.01.
 double RoundDecimal(double v, int decimals);
 
-// A whole text read as a number: blanks around it allowed, "." as separator; nullopt otherwise.
+// A whole text read as a number: blanks around it allowed, "." or the machine's decimal separator;
+// nullopt otherwise.
 std::optional<double> ParseNumber(std::string_view text);
 // A text read as a date (the forms listed above); the empty text is the blank date (0).
 std::optional<int> ParseDate(std::string_view text);

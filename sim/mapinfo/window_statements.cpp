@@ -1,5 +1,9 @@
 // Statements on document windows: Map, Browse, Set Window, Set Map, Set Next Document, Close
-// Window and Run Menu Command (recorded, the simulated menus do nothing).
+// Window and Run Menu Command (recorded; Find Selection, 306, shows the selection in the windows
+// of its table, the other simulated menu commands do nothing).
+#include <algorithm>
+#include <set>
+
 #include "sim/mapinfo/compiler.h"
 #include "sim/mapinfo/host_error.h"
 #include "sim/mapinfo/statements.h"
@@ -15,6 +19,55 @@ HostWindow& RequireWindow(Workspace& ws, const Expr& e) {
   return *w;
 }
 
+constexpr int kFindSelection = 306;
+
+void Place(Workspace& ws, const WindowPlacement& p, HostWindow& w) {
+  auto inches = [&ws](const ExprPtr& e) -> std::optional<double> {
+    if (!e) return std::nullopt;
+    return NumberOf(EvaluateConstant(ws, *e));
+  };
+  if (p.x) w.x = inches(p.x);
+  if (p.y) w.y = inches(p.y);
+  if (p.width) w.width = inches(p.width);
+  if (p.height) w.height = inches(p.height);
+}
+
+const Table* BaseOf(const Table& t) {
+  return t.IsQuery() && t.Base() != nullptr ? t.Base() : &t;
+}
+
+bool Shows(const HostWindow& w, const Table& base) {
+  if (EqualNoCase(w.table, base.Name())) return true;
+  return std::any_of(w.layers.begin(), w.layers.end(),
+                     [&](const std::string& layer) { return EqualNoCase(layer, base.Name()); });
+}
+
+// Find Selection: each browser of the selection's table scrolls to its first selected row, and
+// each map that shows the table moves its view there.
+void FindSelection(Workspace& ws) {
+  Table* selection = ws.SelectionTable();
+  if (selection == nullptr || selection->RowCount() == 0) return;
+  const Table& base = *BaseOf(*selection);
+  std::set<int> selected;
+  for (int r = 1; r <= selection->RowCount(); ++r)
+    selected.insert(selection->BaseRowOf(r));
+  for (const HostWindow& shown : ws.Windows()) {
+    HostWindow& w = *ws.FindWindow(shown.id);
+    if (w.type == kMapWindow) {
+      if (Shows(w, base)) ws.MapViewChanged(w);
+      continue;
+    }
+    Table* browsed = ws.FindOpen(w.table);
+    if (browsed == nullptr || BaseOf(*browsed) != &base) continue;
+    for (int r = 1; r <= browsed->RowCount(); ++r) {
+      if (selected.contains(browsed->BaseRowOf(r))) {
+        w.topRow = r;
+        break;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void RunCloseWindow(Workspace& ws, const CloseWindowStmt& s) {
@@ -27,15 +80,19 @@ void RunSetWindow(Workspace& ws, const SetWindowStmt& s) {
   if (s.readOnly && w.type != kBrowserWindow) {
     throw HostError("Window " + std::to_string(w.id) + " is no browser and cannot be read-only");
   }
+  const bool retitled = w.title != title;
   w.title = title;
   if (s.readOnly) w.readOnly = true;
   if (s.front) ws.BringToFront(w.id);
+  Place(ws, s.placement, w);
+  if (retitled && ws.onWindowRetitled) ws.onWindowRetitled(w);
 }
 
 void RunSetMap(Workspace& ws, const SetMapStmt& s) {
   HostWindow* w = s.window ? &RequireWindow(ws, *s.window) : ws.FindWindow(ws.FrontWindowId());
   if (w == nullptr || w->type != kMapWindow) throw HostError("Set Map: no such map window");
   if (s.redraw) w->redraw = *s.redraw;
+  if (w->redraw && w->viewChangedUnseen) ws.MapViewChanged(*w);
 }
 
 void RunSetNextDocument(Workspace& ws, const SetNextDocumentStmt& s) {
@@ -46,7 +103,9 @@ void RunSetNextDocument(Workspace& ws, const SetNextDocumentStmt& s) {
 }
 
 void RunMenuCommand(Workspace& ws, const RunMenuCommandStmt& s) {
-  ws.menuCommands.push_back(EvaluateInteger(ws, *s.command));
+  const int command = EvaluateInteger(ws, *s.command);
+  ws.menuCommands.push_back(command);
+  if (command == kFindSelection) FindSelection(ws);
 }
 
 void RunMap(Workspace& ws, const MapStmt& s) {
@@ -64,6 +123,7 @@ void RunMap(Workspace& ws, const MapStmt& s) {
   for (const auto& name : s.tables)
     w.layers.push_back(RequireTable(ws, name).Name());
   w.title = names + " Map";
+  Place(ws, s.placement, w);
   ws.OpenWindow(std::move(w));
 }
 
@@ -85,6 +145,7 @@ void RunBrowse(Workspace& ws, const BrowseStmt& s) {
   w.type = kBrowserWindow;
   w.table = t.Name();
   w.title = t.Name() + " Browser";
+  Place(ws, s.placement, w);
   ws.OpenWindow(std::move(w));
 }
 

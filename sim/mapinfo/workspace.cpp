@@ -126,15 +126,24 @@ void Workspace::Raise(HostEvent event) {
   events.push_back(std::move(event));
 }
 
+void Workspace::MapViewChanged(HostWindow& map) {
+  if (!map.redraw) {
+    map.viewChangedUnseen = true;
+    return;
+  }
+  map.viewChangedUnseen = false;
+  Raise(WindowEvent(HostEvent::Kind::WindowChanged, map.id));
+}
+
 void Workspace::TableChanged(const Table& table) {
   const Table* base = table.IsQuery() && table.Base() ? table.Base() : &table;
-  for (const auto& w : windows_) {
+  for (auto& w : windows_) {
     if (w.type != kMapWindow) continue;
     const bool shows = EqualNoCase(w.table, base->Name()) ||
                        std::any_of(w.layers.begin(), w.layers.end(), [&](const std::string& layer) {
                          return EqualNoCase(layer, base->Name());
                        });
-    if (shows) Raise(WindowEvent(HostEvent::Kind::WindowChanged, w.id));
+    if (shows) MapViewChanged(w);
   }
 }
 

@@ -21,6 +21,13 @@ namespace ornil::sim::mb {
 inline constexpr int kMapWindow = 1;
 inline constexpr int kBrowserWindow = 2;
 
+// Set Next Document Style: a document window of the main window's MDI client, or a window that
+// floats above its parent.
+inline constexpr int kStyleStandard = 0;
+inline constexpr int kStyleChild = 1;
+inline constexpr int kStylePopupFullCaption = 2;
+inline constexpr int kStylePopup = 3;
+
 struct HostWindow {
   int id = 0;
   std::uintptr_t handle = 0;
@@ -33,6 +40,13 @@ struct HostWindow {
   int style = 0;                      // from Set Next Document Style
   std::uintptr_t parent = 0;          // from Set Next Document Parent
   std::vector<std::string> captions;  // browser: the column captions
+  // Where it was asked to open, in inches from the main window's client area; absent: the
+  // host's choice.
+  std::optional<double> x, y, width, height;
+  // Browser: the row shown at the top (1-based). Map: the view moved while redraw was off, and
+  // the change shows (as an event) once it is on again.
+  int topRow = 1;
+  bool viewChangedUnseen = false;
 };
 
 // Something that happened in the host which running MapBasic programs hear of through their
@@ -123,6 +137,10 @@ class Workspace {
   void Raise(HostEvent event);
   // The rows of a table changed: its map windows change.
   void TableChanged(const Table& table);
+  // A map window's view changed: an event now, or once its redraw is on again.
+  void MapViewChanged(HostWindow& map);
+  // A window's title changed (for the desktop).
+  std::function<void(const HostWindow&)> onWindowRetitled;
 
   // The running program whose statement is being run, for its names; null otherwise.
   NameResolver* names = nullptr;

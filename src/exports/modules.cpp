@@ -4,18 +4,26 @@
 #include "exports/modules.h"
 
 #include "host/dde_module.h"
+#include "infowindow/info_window_module.h"
 #include "integration/events_translator.h"
+#include "integration/options_file.h"
 
 namespace ornil {
 
 void LoadLibraryModules() {
   InitializeDdeModule();
+  InitializeOptionsModule();
   InitializeEventsTranslatorModule();
+  InitializeInfoWindowModule();
 }
 
+// The info window goes first: its destruction still talks to the host. The windows the
+// application object still owns go with it afterwards.
 void UnloadLibraryModules() {
+  FinalizeInfoWindowModule();
   FinalizeDdeModule();
   FinalizeEventsTranslatorModule();
+  FinalizeOptionsModule();
 }
 
 }  // namespace ornil

@@ -24,6 +24,20 @@ std::int32_t ORNIL_API SetMbApplicationExecuteError(std::int32_t executedWithout
 std::int32_t ORNIL_API IsPrintingError();
 void ORNIL_API SetLastMapInfoErrorString(const char* text);
 
+// Info window.
+void ORNIL_API ViewOrnilWindow(std::int16_t x, std::int16_t y, const char* table,
+                               std::int32_t rowId, std::int32_t mapWindowId, std::int32_t reserved,
+                               std::uint32_t instance, std::uintptr_t mapInfoConv,
+                               std::uintptr_t applicationConv, const char* optionsSection);
+void ORNIL_API DestroyOrnilWindow();
+std::int32_t ORNIL_API IsOrnilWindowOpened();
+std::int32_t ORNIL_API IsFindingStarted();
+std::int32_t ORNIL_API IsSavingStarted();
+void ORNIL_API SetApplicationWindowHandle(std::uintptr_t window);
+std::int32_t ORNIL_API GetCurrentAdditionalWindow();
+void ORNIL_API UpdateValue();
+void ORNIL_API NewValue();
+
 // About window.
 void ORNIL_API ViewAboutProg(const char* productText);
 void ORNIL_API DestroyAboutWindow();
@@ -32,4 +46,7 @@ void ORNIL_API DestroyAboutWindow();
 // is one of the library's components, or null for the application object.
 void* ORNIL_API TWindowDividerCreate(void* owner);
 void* ORNIL_API TBorderBitBtnCreate(void* owner);
+
+// Options.
+std::int32_t ORNIL_API SetOptionsFile(const char* path);
 }

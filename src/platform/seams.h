@@ -18,6 +18,7 @@ struct Seams {
   Dialogs* dialogs = nullptr;
   WindowManager* windows = nullptr;
   Hooks* hooks = nullptr;
+  Locale* locale = nullptr;
 };
 
 Seams& Current();

@@ -56,11 +56,21 @@ std::string_view TrimLeft(std::string_view s) {
   return s;
 }
 
-std::string_view Trim(std::string_view s) {
-  s = TrimLeft(s);
+std::string_view TrimRight(std::string_view s) {
   while (!s.empty() && IsBlank(s.back()))
     s.remove_suffix(1);
   return s;
+}
+
+std::string_view Trim(std::string_view s) {
+  return TrimRight(TrimLeft(s));
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (LowerChar(a[i]) != LowerChar(b[i])) return false;
+  return true;
 }
 
 int StrToIntDef(std::string_view s, int def) {

@@ -103,10 +103,13 @@ constexpr const char* operator""_cp() {
 char LowerChar(char c);
 void LowerInPlace(char* s, std::size_t size);
 std::string Lower(std::string_view s);
+// Equal once both are lower-cased so.
+bool EqualNoCase(std::string_view a, std::string_view b);
 
 // Leading and trailing characters with a code of 32 or less removed.
 std::string_view Trim(std::string_view s);
 std::string_view TrimLeft(std::string_view s);
+std::string_view TrimRight(std::string_view s);
 
 // Decimal integer as MapInfo's answers are read: leading blanks and a sign allowed, the rest must
 // be digits; anything else (or an overflow) reads as the given default.

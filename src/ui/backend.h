@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "ui/canvas.h"
+#include "ui/cursor.h"
 #include "ui/messages.h"
 #include "ui/types.h"
 
@@ -117,6 +118,10 @@ class Backend {
   // Handles the messages waiting in the thread's queue, then returns.
   virtual void ProcessMessages() = 0;
   virtual Point CursorPos() = 0;
+  // LoadCursorA of a standard shape (null instance), and SetCursor: shows a cursor, giving back
+  // the one shown before.
+  virtual Handle LoadSystemCursor(SystemCursor cursor) = 0;
+  virtual Handle SetCursor(Handle cursor) = 0;
   virtual Handle GetCapture() = 0;
   virtual Rect WorkArea() = 0;
 

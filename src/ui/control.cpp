@@ -388,6 +388,8 @@ Form* Control::FocusForm(std::uint32_t notice) {
 }
 
 void Control::FocusArrived() {
+  for (Control* p = parent_; p != nullptr; p = p->parent_)
+    p->ChildFocused(*this);
   Form* form = FocusForm(cm::Enter);
   if (form == nullptr) return;
   Control* previous = form->FocusedControl();

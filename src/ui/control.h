@@ -189,6 +189,8 @@ class Control : public Component {
   virtual void AdjustSize() {}
   // A child was added, removed, moved or resized.
   virtual void ChildBoundsChanged(Control* child);
+  // A control inside this one (at any depth) got the focus.
+  virtual void ChildFocused(Control& /*child*/) {}
   // Gives the window the styles CreateParams asks for now.
   void ApplyStyle();
   void ApplyConstraints(int& width, int& height) const;

@@ -84,6 +84,24 @@ void ScrollBox::ScrollTo(int position) {
   GetBackend().SetScrollBar(GetHandle(), info);
 }
 
+void ScrollBox::ScrollInView(Control& control) {
+  int top = 0;
+  Control* c = &control;
+  for (; c != nullptr && c != this; c = c->Parent())
+    top += c->Top();
+  if (c != this) return;
+  const int bottom = top + control.Height();
+  if (top < 0) {
+    ScrollTo(position_ + top);
+  } else if (bottom > ClientHeight()) {
+    ScrollTo(position_ + std::min(top, bottom - ClientHeight()));
+  }
+}
+
+void ScrollBox::ChildFocused(Control& child) {
+  if (autoScroll_ && showing_) ScrollInView(child);
+}
+
 void ScrollBox::WndProc(Message& m) {
   if (m.msg == wm::VScroll) {
     switch (LowWord(m.wParam)) {

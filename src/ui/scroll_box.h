@@ -1,5 +1,6 @@
 // A scroll box: a container whose children scroll vertically under a scroll bar, which it shows
-// when they reach below its client area (or always when asked).
+// when they reach below its client area (or always when asked). Scrolling automatically, it
+// brings a control that gets the focus into view.
 #pragma once
 
 #include "ui/control.h"
@@ -24,12 +25,15 @@ class ScrollBox : public Control {
   int VertRange() const { return range_; }
   bool VertScrollBarShowing() const { return showing_; }
   void ScrollTo(int position);
+  // Scrolls as little as brings the control (inside this box) wholly into view.
+  void ScrollInView(Control& control);
 
  protected:
   void CreateParams(ui::CreateParams& params) override;
   void WndProc(Message& message) override;
   void ChildBoundsChanged(Control* child) override;
   void Resize() override;
+  void ChildFocused(Control& child) override;
 
  private:
   void UpdateScrollBar();

@@ -17,16 +17,32 @@ namespace {
 
 // Each export and the bytes of arguments it takes.
 const std::map<std::string, int> kContract = {
-    {"GetApplicationId", 4},      {"RegisterApplication", 8},
-    {"UnRegisterApplication", 4}, {"GetMapInfoDdeConv", 4},
-    {"GetDdeInstId", 0},          {"SetMbApplicationExecuteError", 4},
-    {"IsPrintingError", 0},       {"SetLastMapInfoErrorString", 4},
-    {"ViewAboutProg", 4},         {"DestroyAboutWindow", 0},
-    {"TWindowDividerCreate", 4},  {"TBorderBitBtnCreate", 4},
+    {"GetApplicationId", 4},
+    {"RegisterApplication", 8},
+    {"UnRegisterApplication", 4},
+    {"GetMapInfoDdeConv", 4},
+    {"GetDdeInstId", 0},
+    {"SetMbApplicationExecuteError", 4},
+    {"IsPrintingError", 0},
+    {"SetLastMapInfoErrorString", 4},
+    {"ViewOrnilWindow", 40},
+    {"DestroyOrnilWindow", 0},
+    {"IsOrnilWindowOpened", 0},
+    {"IsFindingStarted", 0},
+    {"IsSavingStarted", 0},
+    {"SetApplicationWindowHandle", 4},
+    {"GetCurrentAdditionalWindow", 0},
+    {"SetOptionsFile", 4},
+    {"UpdateValue", 0},
+    {"NewValue", 0},
+    {"ViewAboutProg", 4},
+    {"DestroyAboutWindow", 0},
+    {"TWindowDividerCreate", 4},
+    {"TBorderBitBtnCreate", 4},
 };
 
 // The pointers to the library's windows, exported as data.
-const std::set<std::string> kDataSymbols = {"_AboutBox", "_EditValueWindow"};
+const std::set<std::string> kDataSymbols = {"_AboutBox", "_EditValueWindow", "_OrnilWindow"};
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
 

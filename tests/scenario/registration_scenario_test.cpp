@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include "exports/modules.h"
 #include "exports/ornil_exports.h"
+#include "integration/options_file.h"
 #include "platform/ddeml_codes.h"
 #include "support/host_world.h"
 #include "text/cp1251.h"
@@ -29,10 +31,10 @@ TEST(Registration, TheStartUpCallsGiveWorkingHandles) {
   EXPECT_EQ(w.Transcript(),
             (std::vector<std::string>{"R: iGlobalApplicationIdentifier", "R: SystemInfo(9)"}));
   EXPECT_TRUE(w.ShownTexts().empty());
-  const auto window = w.pending.CallsOf("SetApplicationWindowHandle");
-  ASSERT_EQ(window.size(), 1u);
-  EXPECT_EQ(window[0].args[0], std::to_string(w.host.MainWindow()));
-  EXPECT_TRUE(w.pending.CallsOf("SetOptionsFile").empty()) << "no options file beside it";
+  EXPECT_EQ(w.application->GetHandle(), w.host.MainWindow()) << "the library's windows' owner";
+  ASSERT_NE(OptionsFile(), nullptr);
+  EXPECT_EQ(OptionsFile()->FileName(), "C:\\MapInfo\\Ornil\\Options.INI")
+      << "no options file beside the program: the one beside the library";
 
   const TMapInfo link = w.Link();
   EXPECT_TRUE(
@@ -104,15 +106,16 @@ TEST(Registration, AProgramThatFindsNoMapInfoUnregistersAndEnds) {
 
 TEST(Registration, AnOptionsFileBesideTheProgramIsHandedToTheLibrary) {
   HostWorld w(Unregistered());
+  w.files.moduleFileName = "C:\\Program Files\\Ornil\\Ornil.dll";
+  UnloadLibraryModules();
+  LoadLibraryModules();
   const std::string options = w.companion.Directory() + "options.ini";
-  w.companion.files.insert(options);
+  w.files.AddFile(options, "[OrnilApp]\nfields count=3\n");
   w.Register();
-  const auto set = w.pending.CallsOf("SetOptionsFile");
-  ASSERT_EQ(set.size(), 1u);
-  EXPECT_TRUE(sim::mb::EqualNoCase(set[0].args[0], options)) << set[0].args[0];
-  const auto order = w.pending.calls;
-  ASSERT_GE(order.size(), 2u);
-  EXPECT_EQ(order[0].name, "SetApplicationWindowHandle") << "the window first, then the options";
+  ASSERT_NE(OptionsFile(), nullptr);
+  EXPECT_TRUE(sim::mb::EqualNoCase(OptionsFile()->FileName(), options))
+      << OptionsFile()->FileName();
+  EXPECT_TRUE(w.ShownTexts().empty());
 }
 
 }  // namespace

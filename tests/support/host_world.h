@@ -2,7 +2,8 @@
 // companion program (companion/, run by the host) its program path, the sample tables are open,
 // and the program has started: registered with the library through the exports, its menu and map
 // tool made. The library's window exports still to come answer through recorded stand-ins
-// (`pending`). The host's main window and its document windows are windows of
+// (`pending`); the program's questions whether the library is busy are recorded with their answers.
+// The host's main window and its document windows are windows of
 // the simulated desktop: a map or browser window the host opens gets a desktop handle, closing it
 // in the host destroys it there, and destroying it on the desktop (the user closing it) closes it
 // in the host. A test then works through the link:
@@ -30,6 +31,9 @@ namespace detail {
 // Made before the rest of the world and gone after it, so the library's own shut-down can still
 // reach the host through the companion.
 struct HostParts {
+  // What the program asked the library whether it is saving, finding or showing its info window,
+  // and the answer, in order: "IsSavingStarted=1". (The program may still ask while it ends.)
+  std::vector<std::string> libraryAnswers;
   sim::MapInfoHost host;
   sim::Companion companion{host};
   PendingExports pending{companion.Natives()};
@@ -65,6 +69,7 @@ class HostWorld : public detail::HostParts, public SimWorld {
 
  private:
   void PutHostWindowsOnTheDesktop();
+  void RecordLibraryAnswers();
 };
 
 }  // namespace ornil::testing

@@ -23,11 +23,6 @@ class PendingExports {
   // The calls of one export, in order.
   std::vector<Call> CallsOf(const std::string& name) const;
 
-  // What IsOrnilWindowOpened, IsSavingStarted and IsFindingStarted answer.
-  bool infoWindowOpen = false;
-  bool saving = false;
-  bool finding = false;
-
  private:
   void Record(const char* name, std::vector<std::string> args);
 };

@@ -10,7 +10,7 @@
 namespace ornil::testing {
 
 SimWorld::SimWorld() {
-  platform::Install({&dde, &atoms, &files, &desktop, &clock, &dialogs, &desktop, &desktop});
+  platform::Install({&dde, &atoms, &files, &desktop, &clock, &dialogs, &desktop, &desktop, &locale});
   // The partner's answer to a disconnect waits in the queue until someone handles it; DDEML's
   // own window takes it, so it stands here as a thread message.
   dde.onTerminated = [this](platform::HConv conv) { desktop.Post(0, kWmDdeTerminate, conv, 0); };

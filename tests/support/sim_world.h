@@ -32,6 +32,8 @@ class SimWorld {
   sim::SimFileSystem files;
   sim::SimClock clock;
   sim::SimDialogs dialogs;
+  // The machine's regional settings, which the simulated host formats by too.
+  sim::SimLocale locale;
   // The desktop shared by the host's windows and the library's, with the thread's one message
   // queue; the library's windows run on the headless toolkit, owned by the application object,
   // and `user` acts on them.

@@ -1,5 +1,5 @@
-// The small seams on kernel32 and user32: atoms, directories, the message queue, the clock and
-// the message box.
+// The small seams on kernel32 and user32: atoms, directories, initialisation files and the
+// library's path, the message queue, the clock, the message box and the regional settings.
 #include <windows.h>
 
 #include <ctime>
@@ -28,6 +28,23 @@ class Win32FileSystem : public FileSystem {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
+  std::uint32_t ProfileString(const char* section, const char* key, const char* def, char* buffer,
+                              std::uint32_t size, const char* file) override {
+    return ::GetPrivateProfileStringA(section, key, def, buffer, size, file);
+  }
+  std::uint32_t ModuleFileName(char* buffer, std::uint32_t size) override {
+    // The module this code lives in: the library itself, not the host's executable.
+    HMODULE module = nullptr;
+    if (!::GetModuleHandleExA(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            reinterpret_cast<LPCSTR>(&ThisModuleMarker), &module)) {
+      return 0;
+    }
+    return ::GetModuleFileNameA(module, buffer, size);
+  }
+
+ private:
+  static void ThisModuleMarker() {}
 };
 
 class Win32MessageQueue : public MessageQueue {
@@ -59,6 +76,21 @@ class Win32Dialogs : public Dialogs {
   }
 };
 
+class Win32Locale : public Locale {
+ public:
+  std::string DecimalSeparator() override { return Info(LOCALE_SDECIMAL); }
+  std::string ThousandSeparator() override { return Info(LOCALE_STHOUSAND); }
+  std::string ShortDateFormat() override { return Info(LOCALE_SSHORTDATE); }
+  std::string LongDateFormat() override { return Info(LOCALE_SLONGDATE); }
+
+ private:
+  static std::string Info(LCTYPE type) {
+    char buffer[128] = {};
+    const int n = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+    return n > 0 ? std::string(buffer) : std::string();
+  }
+};
+
 }  // namespace
 
 Seams RealSeams() {
@@ -67,7 +99,10 @@ Seams RealSeams() {
   static Win32MessageQueue queue;
   static Win32Clock clock;
   static Win32Dialogs dialogs;
-  return {&RealDdeml(), &atoms, &files, &queue, &clock, &dialogs};
+  static Win32Locale locale;
+  Seams seams{&RealDdeml(), &atoms, &files, &queue, &clock, &dialogs};
+  seams.locale = &locale;
+  return seams;
 }
 
 }  // namespace ornil::platform::win32

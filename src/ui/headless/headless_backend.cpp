@@ -2,6 +2,7 @@
 #include "ui/headless/headless_backend.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "platform/seams.h"
 #include "text/cp1251.h"
@@ -508,6 +509,16 @@ Point HeadlessBackend::CursorPos() {
   return {p.x, p.y};
 }
 
+Handle HeadlessBackend::LoadSystemCursor(SystemCursor cursor) {
+  // Standard cursors are shared system objects: the same handle for a shape every time.
+  return cursor == SystemCursor::Wait ? 0xC0C2 : 0xC0C1;
+}
+
+Handle HeadlessBackend::SetCursor(Handle cursor) {
+  cursorLog_.push_back(cursor);
+  return std::exchange(cursor_, cursor);
+}
+
 Handle HeadlessBackend::GetCapture() {
   return desktop_.GetCapture();
 }
@@ -517,11 +528,14 @@ Rect HeadlessBackend::WorkArea() {
   return {r.left, r.top, r.right, r.bottom};
 }
 
+// The machine's regional settings when the test installed them, else those of a Russian machine.
 std::string HeadlessBackend::ShortDateFormat() {
+  if (auto* locale = platform::Current().locale) return locale->ShortDateFormat();
   return "dd.MM.yyyy";
 }
 
 std::string HeadlessBackend::LongDateFormat() {
+  if (auto* locale = platform::Current().locale) return locale->LongDateFormat();
   return "d MMMM yyyy 'г.'"_cp;
 }
 

@@ -62,6 +62,9 @@ class HeadlessBackend : public Backend {
   void ReleaseDeviceContext(std::uintptr_t dc) { deviceContexts_.erase(dc); }
   // Windows and menus destroyed after they were gone (a stale handle kept by the toolkit).
   const std::vector<std::string>& Misuses() const { return misuses_; }
+  // The cursor shown now, and every cursor set, in order.
+  Handle Cursor() const { return cursor_; }
+  const std::vector<Handle>& CursorLog() const { return cursorLog_; }
 
   // Backend
   Handle CreateWindow(Control& control, const CreateParams& params) override;
@@ -112,6 +115,8 @@ class HeadlessBackend : public Backend {
   std::string ClipboardText() override { return clipboard_; }
   void ProcessMessages() override;
   Point CursorPos() override;
+  Handle LoadSystemCursor(SystemCursor cursor) override;
+  Handle SetCursor(Handle cursor) override;
   Handle GetCapture() override;
   Rect WorkArea() override;
   std::string ShortDateFormat() override;
@@ -160,6 +165,8 @@ class HeadlessBackend : public Backend {
   Handle nextMenu_ = 0x8000;
   std::string clipboard_;
   std::deque<int> answers_;
+  Handle cursor_ = 0;
+  std::vector<Handle> cursorLog_;
   int hintShow_ = 0;
   int hintHide_ = 0;
 };

@@ -559,6 +559,16 @@ Point Win32Backend::CursorPos() {
   return {p.x, p.y};
 }
 
+Handle Win32Backend::LoadSystemCursor(SystemCursor cursor) {
+  const LPCSTR shape = cursor == SystemCursor::Wait ? reinterpret_cast<LPCSTR>(IDC_WAIT)
+                                                    : reinterpret_cast<LPCSTR>(IDC_ARROW);
+  return reinterpret_cast<Handle>(LoadCursorA(nullptr, shape));
+}
+
+Handle Win32Backend::SetCursor(Handle cursor) {
+  return reinterpret_cast<Handle>(::SetCursor(reinterpret_cast<HCURSOR>(cursor)));
+}
+
 Handle Win32Backend::GetCapture() {
   return U(::GetCapture());
 }

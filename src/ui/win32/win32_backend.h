@@ -76,6 +76,8 @@ class Win32Backend : public Backend {
   std::string ClipboardText() override;
   void ProcessMessages() override;
   Point CursorPos() override;
+  Handle LoadSystemCursor(SystemCursor cursor) override;
+  Handle SetCursor(Handle cursor) override;
   Handle GetCapture() override;
   Rect WorkArea() override;
   std::string ShortDateFormat() override;
