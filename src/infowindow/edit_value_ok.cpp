@@ -10,6 +10,7 @@
 #include "settings/metadata_schema.h"
 #include "text/cp1251.h"
 #include "ui/application.h"
+#include "ui/messages.h"
 
 namespace ornil {
 
@@ -38,10 +39,9 @@ double NumberOf(std::string_view text) {
 }
 
 void ShowIdentifierNotAssigned() {
-  platform::Current().dialogs->ShowMessageBox(
+  ShowErrorBox(
       "Произошла ошибка во время присвоения идентификатора новой зиписи. Идентификатор не "
-      "присвоен."_cp,
-      "Ошибка"_cp, 0x2010);
+      "присвоен."_cp);
 }
 
 }  // namespace
@@ -206,7 +206,7 @@ void TOrnilWindow::RecreateValueList(const std::string& value, int shownBefore) 
             "' была добавлена новая строка, но в списке значений "_cp,
             "новое значение не отображено, потому что данная строка не соответствует "
             "дополнительному условию запроса, на основе которого создан список значений."_cp),
-        "Внимание!"_cp, 0x2030);
+        "Внимание!"_cp, ui::mb::IconWarning | ui::mb::TaskModal);
   } else {
     c.Value = value;
   }

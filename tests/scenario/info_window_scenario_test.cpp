@@ -303,6 +303,11 @@ TEST_F(InfoWindowTest, TheCompanionsHandlersHearTheLibraryIsSavingExactlyWhileIt
       << "the update changed the map the companion watches";
   EXPECT_EQ(std::count(heard.begin(), heard.end(), "IsFindingStarted=1"), 0);
   EXPECT_EQ(::IsSavingStarted(), 0);
+  // Afterwards the user's own changes are the user's.
+  w.libraryAnswers.clear();
+  w.host.UserSelect("Parcels", {2});
+  EXPECT_NE(std::find(heard.begin(), heard.end(), "IsSavingStarted=0"), heard.end());
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), "IsSavingStarted=1"), 0);
 }
 
 TEST_F(InfoWindowTest, TheCompanionsHandlersHearTheLibraryIsFindingWhileItFinds) {
@@ -427,6 +432,17 @@ TEST_F(InfoWindowTest, FieldsCountShowsThatManyRowsAndScrollsToTheRest) {
   EXPECT_EQ(window->GetConstraints().minHeight, chrome + 2 * row + 2);
   EXPECT_EQ(window->ScrollBox->VertIncrement(), window->RowHeight + 2);
 
+  // Dragging the bottom edge stops at three rows, dragging the top edge at two.
+  const ui::Rect at = window->BoundsRect();
+  ui::Rect taller = at;
+  taller.bottom += 200;
+  EXPECT_EQ(w.user.DragBorder(*window, 6, taller).Height(), window->GetConstraints().maxHeight);
+  ui::Rect shorter = window->BoundsRect();
+  shorter.top += 100;
+  const ui::Rect dragged = w.user.DragBorder(*window, 3, shorter);
+  EXPECT_EQ(dragged.Height(), window->GetConstraints().minHeight);
+  EXPECT_EQ(dragged.bottom, at.bottom) << "the top edge moved";
+
   // Tab to a row below the visible part scrolls it into view.
   auto* fourth = RowControl<ui::Control>(3);
   RowControl<ui::Control>(2)->SetFocus();
@@ -446,6 +462,35 @@ TEST_F(InfoWindowTest, TheWindowFollowsTheHostMainWindowsEnabledState) {
   w.desktop.EnableWindow(main, true);
   w.user.Paint(*window);
   EXPECT_TRUE(window->Enabled());
+}
+
+TEST_F(InfoWindowTest, OpeningSendsTheStatementsAndQuestionsInOrder) {
+  Configure({Row("Номер"_cp, "Номер"_cp)});
+  w.ClearTranscript();
+  Open(2);
+  std::vector<std::string> sent;
+  for (const auto& line : w.Transcript()) {
+    // The settings' own reading is the metadata reader's.
+    if (line.find("GetMetadata$") == std::string::npos && !line.starts_with("R: ColumnInfo(\"Parc"))
+      sent.push_back(text::ToUtf8(line));
+  }
+  EXPECT_EQ(sent, (std::vector<std::string>{
+                      "E: Dim ~CurrentRowId~ as Integer Dim ~CurrentTableName~ as String",
+                      "E: Set Next Document Style 3",
+                      "R: NumWindows()",
+                      "E: Map from \"Parcels\" position (-100,-100) width 1 height 1",
+                      "R: NumWindows()",
+                      "R: WindowId(NumWindows())",
+                      "R: WindowInfo(1002,12)",
+                      "E: Set Map Window 1002 Redraw Off",
+                      "E: Set Window 1002 title \"1\"",
+                      "R: format$(Columninfo(\"Parcels\",\"COL2\",7),\"0\")",
+                      "E: fetch rec 2 from \"Parcels\"",
+                      "R: Parcels.COL2",
+                      "R: ColumnInfo(Parcels,\"COL2\",4)",
+                      "E: ~CurrentRowId~=2",
+                      "E: ~CurrentTableName~=\"Parcels\"",
+                  }));
 }
 
 TEST_F(InfoWindowTest, ClosingByTheUserEndsEveryQuery) {

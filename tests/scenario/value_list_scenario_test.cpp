@@ -148,6 +148,7 @@ TEST_F(ValueListTest, ANewValueHiddenByTheConditionIsStillWrittenAndTheUserIsWar
                                    "' была добавлена новая строка"))
       << shown[0];
   EXPECT_EQ(w.dialogs.Shown()[0].caption, "Внимание!"_cp);
+  EXPECT_EQ(w.dialogs.Shown()[0].flags & 0xF0u, 0x30u) << "a warning icon";
 }
 
 // A values table "Kinds" whose identifiers are of the given type; gives a lookup of it for the
@@ -290,6 +291,22 @@ TEST_F(ValueListTest, UpdateValueChangesTheSelectedRowsValue) {
   EXPECT_TRUE(w.desktop.IsWindowEnabled(window()->ValueListWindow)) << "the list is usable again";
 }
 
+TEST_F(ValueListTest, TheCompanionsCommandsReachTheListThroughTheExports) {
+  ASSERT_NE(Open(1), nullptr);
+  ClickCaption();
+  ASSERT_TRUE(w.host.UserClickBrowserRow(window()->ValueListWindowId, 3));  // Петров
+  ASSERT_TRUE(w.companion.Choose("Изменить значение"_cp));
+  TEditValueWindow& edit = *window()->EditValueWindow;
+  ASSERT_TRUE(edit.Showing());
+  EXPECT_EQ(edit.RowId, 2) << "the row of the values table";
+  EXPECT_EQ(edit.Value->Text(), "Петров Пётр Петрович"_cp);
+  edit.Close();
+  ASSERT_TRUE(w.companion.Choose("Создать значение"_cp));
+  EXPECT_TRUE(edit.Showing());
+  EXPECT_EQ(edit.RowId, 0);
+  EXPECT_TRUE(w.ShownTexts().empty());
+}
+
 TEST_F(ValueListTest, WithoutAListTheValueExportsDoNothing) {
   ::UpdateValue();
   ::NewValue();
@@ -299,6 +316,24 @@ TEST_F(ValueListTest, WithoutAListTheValueExportsDoNothing) {
   ::NewValue();
   EXPECT_TRUE(w.Transcript().empty());
   EXPECT_FALSE(window()->EditValueWindow->Showing());
+  EXPECT_TRUE(w.ShownTexts().empty());
+}
+
+TEST_F(ValueListTest, ABrowserTheHostRefusesLeavesTheHostEnabledAndNoSelectionOpen) {
+  ASSERT_NE(Open(1), nullptr);
+  w.dde.FailWhen([](const sim::DdeTransaction& t) -> std::optional<std::uint32_t> {
+    if (t.text.starts_with("Browse")) return 0x4009;  // DMLERR_NOTPROCESSED: refused
+    return std::nullopt;
+  });
+  w.ClearTranscript();
+  ClickCaption();
+  w.dde.ClearFaults();
+  EXPECT_FALSE(window()->ValueListOpen());
+  EXPECT_TRUE(w.desktop.IsWindowEnabled(Main()));
+  EXPECT_TRUE(window()->Enabled());
+  EXPECT_FALSE(w.companion.OffersValueCreation());
+  EXPECT_EQ(Sent("Set Next Document Parent").size(), 1u);
+  EXPECT_EQ(w.host.FindTable("SelValues"), nullptr);
   EXPECT_TRUE(w.ShownTexts().empty());
 }
 
