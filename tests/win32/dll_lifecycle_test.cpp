@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 namespace {
 
 using ViewAboutProgFn = void(WINAPI*)(const char*);
+using SetApplicationWindowHandleFn = void(WINAPI*)(std::uintptr_t);
 using GetDdeInstIdFn = DWORD(WINAPI*)();
 
 // Handles the waiting messages; with a hook of an unloaded library still installed this is where
@@ -58,13 +60,16 @@ Function Export(HMODULE module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-// Loads the DLL, opens its windows as the companion would, and gives back its DDEML instance.
-DWORD LoadAndOpenWindows(HMODULE& module) {
+// Loads the DLL, hands it the host's main window and opens its windows as the companion would,
+// and gives back its DDEML instance.
+DWORD LoadAndOpenWindows(HMODULE& module, HWND host = nullptr) {
   module = LoadLibraryA("Ornil.dll");
   if (module == nullptr) return 0;
+  auto setHost = Export<SetApplicationWindowHandleFn>(module, "SetApplicationWindowHandle");
   auto viewAbout = Export<ViewAboutProgFn>(module, "ViewAboutProg");
   auto instance = Export<GetDdeInstIdFn>(module, "GetDdeInstId");
-  if (viewAbout == nullptr || instance == nullptr) return 0;
+  if (setHost == nullptr || viewAbout == nullptr || instance == nullptr) return 0;
+  if (host != nullptr) setHost(reinterpret_cast<std::uintptr_t>(host));
   viewAbout("Ornil — информационное окно объектов карты"_cp);
   Pump();
   return instance();
@@ -72,19 +77,24 @@ DWORD LoadAndOpenWindows(HMODULE& module) {
 
 TEST(OrnilDllLife, UnloadingWithItsWindowsOpenLeavesNothingBehind) {
   ornil::win32test::MessageBoxAnswerer answerer;
+  const HWND host =
+      CreateWindowExA(0, "STATIC", "MapInfo Professional", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                      640, 480, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   const int windowsBefore = ThreadWindows();
   HMODULE module = nullptr;
-  const DWORD instance = LoadAndOpenWindows(module);
+  const DWORD instance = LoadAndOpenWindows(module, host);
   ASSERT_NE(module, nullptr);
   ASSERT_NE(instance, 0u);
   EXPECT_EQ(DdeGetLastError(instance), static_cast<UINT>(DMLERR_NO_ERROR));
   const HWND about = FindWindowA(nullptr, "О Программе"_cp);
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(IsWindowVisible(about));
+  EXPECT_FALSE(IsWindowEnabled(host));
 
   ASSERT_TRUE(FreeLibrary(module));
   Pump();
   EXPECT_FALSE(IsWindow(about));
+  EXPECT_TRUE(IsWindowEnabled(host));
   EXPECT_EQ(ThreadWindows(), windowsBefore);
   WNDCLASSA type;
   EXPECT_FALSE(GetClassInfoA(module, "OrnilForm", &type));
@@ -95,6 +105,7 @@ TEST(OrnilDllLife, UnloadingWithItsWindowsOpenLeavesNothingBehind) {
   PostMessageA(nullptr, WM_NULL, 0, 0);
   Pump();
   EXPECT_TRUE(answerer.Boxes().empty()) << answerer.Boxes().front().text;
+  DestroyWindow(host);
 }
 
 TEST(OrnilDllLife, AHundredLoadsAndUnloadsLeakNoHandles) {
