@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "controls/border_bit_btn.h"
+#include "controls/border_bound_label.h"
 #include "integration/events_translator.h"
 #include "support/ui_fixture.h"
+#include "text/cp1251.h"
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
@@ -128,6 +130,23 @@ TEST_F(Translator, MovingFromButtonToButtonLeavesTheFirstThenEntersTheSecond) {
   MoveMouseTo(*one);
   MoveMouseTo(*two);
   EXPECT_EQ(seen, (std::vector<std::string>{"enter one", "leave one", "enter two"}));
+}
+
+// A lookup row's caption: a static text, which the system's hit test looks through, underlined
+// while the pointer is over it.
+TEST_F(Translator, ABoundLabelIsUnderlinedWhileThePointerIsOverIt) {
+  auto* caption = ui::Make<TBoundLabel>(form);
+  caption->SetParent(form);
+  caption->SetBounds(10, 120, 120, 17);
+  caption->SetText("Улица"_cp);
+  caption->UnderlineOnHover = true;
+  auto* button = AddButton("button", 200);
+  form->Show();
+  MoveMouseTo(*caption);
+  EXPECT_TRUE(caption->GetFont().underline);
+  MoveMouseTo(*button);
+  EXPECT_FALSE(caption->GetFont().underline);
+  EXPECT_EQ(seen, (std::vector<std::string>{"enter button"}));
 }
 
 TEST_F(Translator, WhileAControlHoldsTheMouseOnlyItHearsOfIt) {
