@@ -25,6 +25,8 @@ void AddLibraryExports(mb::NativeLibraries& natives) {
   natives.Add(kDll, "SetOptionsFile", &::SetOptionsFile);
   natives.Add(kDll, "UpdateValue", &::UpdateValue);
   natives.Add(kDll, "NewValue", &::NewValue);
+  natives.Add(kDll, "ViewSetupTable", &::ViewSetupTable);
+  natives.Add(kDll, "DestroySetupWindow", &::DestroySetupWindow);
   natives.Add(kDll, "ViewAboutProg", &::ViewAboutProg);
   natives.Add(kDll, "DestroyAboutWindow", &::DestroyAboutWindow);
 }

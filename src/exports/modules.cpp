@@ -7,6 +7,7 @@
 #include "infowindow/info_window_module.h"
 #include "integration/events_translator.h"
 #include "integration/options_file.h"
+#include "setup/setup_module.h"
 
 namespace ornil {
 
@@ -17,9 +18,10 @@ void LoadLibraryModules() {
   InitializeInfoWindowModule();
 }
 
-// The info window goes first: its destruction still talks to the host. The windows the
-// application object still owns go with it afterwards.
+// The windows go first: their destruction still talks to the host. The windows the application
+// object still owns go with it afterwards.
 void UnloadLibraryModules() {
+  FinalizeSetupModule();
   FinalizeInfoWindowModule();
   FinalizeDdeModule();
   FinalizeEventsTranslatorModule();

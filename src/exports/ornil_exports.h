@@ -49,4 +49,9 @@ void* ORNIL_API TBorderBitBtnCreate(void* owner);
 
 // Options.
 std::int32_t ORNIL_API SetOptionsFile(const char* path);
+
+// Table setup.
+void ORNIL_API ViewSetupTable(std::uint32_t instance, std::uintptr_t mapInfoConv,
+                              std::uintptr_t applicationConv);
+void ORNIL_API DestroySetupWindow();
 }

@@ -123,6 +123,9 @@ class Backend {
   virtual Handle LoadSystemCursor(SystemCursor cursor) = 0;
   virtual Handle SetCursor(Handle cursor) = 0;
   virtual Handle GetCapture() = 0;
+  // Which of Shift, Ctrl and Alt are down now, as the message being handled found them
+  // (GetKeyState).
+  virtual ShiftState KeyboardState() = 0;
   virtual Rect WorkArea() = 0;
 
   // The user's date formats (GetLocaleInfo's LOCALE_SSHORTDATE, LOCALE_SLONGDATE) and today.

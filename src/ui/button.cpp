@@ -36,6 +36,11 @@ void BitButton::SetKind(BitButtonKind kind) {
   Invalidate();
 }
 
+void BitButton::SetGlyph(ButtonGlyph glyph) {
+  glyph_ = glyph;
+  Invalidate();
+}
+
 void BitButton::CreateParams(ui::CreateParams& params) {
   Button::CreateParams(params);
   params.style = (params.style & ~bs::TypeMask) | bs::OwnerDraw;
@@ -53,7 +58,7 @@ void BitButton::DrawButton(Canvas& canvas, const Rect& rect, bool pressed, bool 
   canvas.FillRect(rect, GetColor());
   canvas.DrawEdge(rect, pressed ? edge::Sunken : edge::Raised, edge::AllSides);
   const std::string caption = Text();
-  const bool hasGlyph = kind_ != BitButtonKind::Custom;
+  const bool hasGlyph = kind_ != BitButtonKind::Custom || glyph_ != ButtonGlyph::None;
   const Size textSize = caption.empty() ? Size{0, 0} : canvas.TextExtent(caption);
   const int glyph = hasGlyph ? 16 : 0;
   const int spacing = hasGlyph && !caption.empty() ? 4 : 0;
@@ -61,7 +66,11 @@ void BitButton::DrawButton(Canvas& canvas, const Rect& rect, bool pressed, bool 
   const int shift = pressed ? 1 : 0;
   int x = rect.left + (rect.Width() - total) / 2 + shift;
   if (hasGlyph) {
-    DrawKindGlyph(canvas, kind_, {x, rect.top + (rect.Height() - 16) / 2 + shift}, Enabled());
+    const Point origin{x, rect.top + (rect.Height() - 16) / 2 + shift};
+    if (glyph_ != ButtonGlyph::None)
+      DrawButtonGlyph(canvas, glyph_, origin, Enabled());
+    else
+      DrawKindGlyph(canvas, kind_, origin, Enabled());
     x += glyph + spacing;
   }
   if (!caption.empty()) {
@@ -98,6 +107,49 @@ void DrawKindGlyph(Canvas& canvas, BitButtonKind kind, Point o, bool enabled) {
       break;
     }
     case BitButtonKind::Custom:
+      break;
+  }
+}
+
+namespace {
+
+// An arrowhead pointing up or down, 12 wide and 6 high, filled row by row.
+void FillTriangle(Canvas& canvas, Point o, bool up, Color color) {
+  for (int row = 0; row < 6; ++row) {
+    const int y = up ? 4 + row : 11 - row;
+    canvas.FillRect({o.x + 7 - row, o.y + y, o.x + 9 + row, o.y + y + 1}, color);
+  }
+}
+
+}  // namespace
+
+void DrawButtonGlyph(Canvas& canvas, ButtonGlyph glyph, Point o, bool enabled) {
+  auto box = [&](int l, int t, int r, int b) { return Rect{o.x + l, o.y + t, o.x + r, o.y + b}; };
+  switch (glyph) {
+    case ButtonGlyph::Create: {
+      // A sheet with a folded corner and a green plus over its lower right.
+      canvas.FillRect(box(2, 1, 11, 15), kColorWhite);
+      canvas.FrameRect(box(2, 1, 11, 15), enabled ? kColorGray : kColorSilver);
+      canvas.Line({o.x + 8, o.y + 1}, {o.x + 10, o.y + 3}, kColorGray, 1);
+      const Color plus = enabled ? kColorGreen : kColorGray;
+      canvas.FillRect(box(10, 6, 12, 16), plus);
+      canvas.FillRect(box(6, 10, 16, 12), plus);
+      break;
+    }
+    case ButtonGlyph::Delete: {
+      // A sheet struck through by a red cross.
+      canvas.FillRect(box(3, 1, 12, 15), kColorWhite);
+      canvas.FrameRect(box(3, 1, 12, 15), enabled ? kColorGray : kColorSilver);
+      const Color cross = enabled ? kColorRed : kColorGray;
+      canvas.Line({o.x + 5, o.y + 5}, {o.x + 14, o.y + 14}, cross, 2);
+      canvas.Line({o.x + 14, o.y + 5}, {o.x + 5, o.y + 14}, cross, 2);
+      break;
+    }
+    case ButtonGlyph::Up:
+    case ButtonGlyph::Down:
+      FillTriangle(canvas, o, glyph == ButtonGlyph::Up, enabled ? kColorNavy : kColorGray);
+      break;
+    case ButtonGlyph::None:
       break;
   }
 }

@@ -28,8 +28,10 @@ class Button : public Control {
 };
 
 enum class BitButtonKind { Custom, Ok, Cancel, Retry };
+// Pictures a button may show instead of its kind's: new item, delete item, move up, move down.
+enum class ButtonGlyph { None, Create, Delete, Up, Down };
 
-// Owner-drawn: a face, the glyph of its kind and the caption beside it.
+// Owner-drawn: a face, the glyph of its kind (or the one given) and the caption beside it.
 class BitButton : public Button {
  public:
   explicit BitButton(Component* owner);
@@ -37,6 +39,8 @@ class BitButton : public Button {
   BitButtonKind Kind() const { return kind_; }
   // OK makes it the default button, Cancel the cancel button.
   void SetKind(BitButtonKind kind);
+  ButtonGlyph Glyph() const { return glyph_; }
+  void SetGlyph(ButtonGlyph glyph);
 
  protected:
   void CreateParams(ui::CreateParams& params) override;
@@ -46,10 +50,12 @@ class BitButton : public Button {
 
  private:
   BitButtonKind kind_ = BitButtonKind::Custom;
+  ButtonGlyph glyph_ = ButtonGlyph::None;
 };
 
 // Draws the 16 x 16 glyph of a kind with its top-left corner at origin.
 void DrawKindGlyph(Canvas& canvas, BitButtonKind kind, Point origin, bool enabled);
+void DrawButtonGlyph(Canvas& canvas, ButtonGlyph glyph, Point origin, bool enabled);
 
 enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
 

@@ -86,6 +86,15 @@ void ComboBox::DeleteItem(int index) {
   Perform(cb::DeleteString, static_cast<std::uintptr_t>(index));
 }
 
+void ComboBox::SetItemText(int index, std::string_view text) {
+  if (index < 0 || index >= Count()) return;
+  const bool selected = ItemIndex() == index;
+  void* object = ItemObject(index);
+  DeleteItem(index);
+  InsertItem(index, text, object);
+  if (selected) SetItemIndex(index);
+}
+
 void ComboBox::Clear() {
   Perform(cb::ResetContent);
 }

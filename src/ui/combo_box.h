@@ -26,6 +26,8 @@ class ComboBox : public Control {
   int AddItem(std::string_view text, void* object = nullptr);
   void InsertItem(int index, std::string_view text, void* object = nullptr);
   void DeleteItem(int index);
+  // Gives an item another text; it keeps its place, its object and its selection.
+  void SetItemText(int index, std::string_view text);
   void Clear();
   // The first item equal to text, ignoring letter case; -1 when none.
   int IndexOf(std::string_view text);

@@ -32,6 +32,18 @@ class Control::Handling {
 
 namespace {
 
+// Names the window a control is replacing for as long as it lives.
+class RetiredWindow {
+ public:
+  RetiredWindow(Handle& slot, Handle window) : slot_(slot) { slot_ = window; }
+  ~RetiredWindow() { slot_ = 0; }
+  RetiredWindow(const RetiredWindow&) = delete;
+  RetiredWindow& operator=(const RetiredWindow&) = delete;
+
+ private:
+  Handle& slot_;
+};
+
 bool IsToolkitMessage(std::uint32_t msg) {
   return msg >= cm::Base && msg < cn::Base + 0x400;
 }
@@ -184,7 +196,10 @@ void Control::RecreateWindow() {
   // Children move to the new window before the old one goes, so they survive it.
   Application::Instance()->Unregister(old);
   handle_ = 0;
-  HandleNeeded();
+  {
+    const RetiredWindow retired(retiredHandle_, old);
+    HandleNeeded();
+  }
   for (Control* child : controls_)
     if (child->handle_ != 0) GetBackend().SetParent(child->handle_, handle_);
   GetBackend().DestroyWindow(old);
@@ -192,6 +207,12 @@ void Control::RecreateWindow() {
 
 void Control::DefaultHandler(Message& message) {
   if (IsToolkitMessage(message.msg)) return;
+  // While the new window is being made the old one still gets messages (it is painted over, for
+  // one): they are the old window's and must not make yet another window.
+  if (handle_ == 0 && retiredHandle_ != 0) {
+    GetBackend().DefaultHandler(retiredHandle_, message);
+    return;
+  }
   HandleNeeded();
   GetBackend().DefaultHandler(handle_, message);
 }
@@ -427,12 +448,13 @@ bool Control::DoKeyPress(char& key) {
 }
 
 bool Control::DoKeyDown(std::uint16_t& key) {
+  const ShiftState shift = GetBackend().KeyboardState();
   Form* form = ParentForm();
   if (form != nullptr && form != this && form->KeyPreview()) {
-    form->KeyDown(key, kShiftNone);
+    form->KeyDown(key, shift);
     if (key == 0) return true;
   }
-  KeyDown(key, kShiftNone);
+  KeyDown(key, shift);
   if (key == 0) return true;
   if (form != nullptr && (key == vk::Escape || key == vk::Return || key == vk::Tab) &&
       !WantsDialogKey(key))

@@ -231,6 +231,8 @@ class Control : public Component {
   Control* parent_ = nullptr;
   std::vector<Control*> controls_;
   Handle handle_ = 0;
+  // The window being replaced while RecreateWindow makes the new one.
+  Handle retiredHandle_ = 0;
   Rect bounds_;
   Size clientSize_;
   Anchors anchors_ = kAnchorsDefault;

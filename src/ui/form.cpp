@@ -230,7 +230,8 @@ void Form::SelectNext(Control* from, bool forward) {
 bool Form::DialogKey(Control& from, std::uint16_t key) {
   switch (key) {
     case vk::Tab:
-      SelectNext(&from, true);
+      // Shift+Tab goes back through the tab order.
+      SelectNext(&from, (GetBackend().KeyboardState() & kShiftShift) == 0);
       return true;
     case vk::Escape:
     case vk::Return: {

@@ -62,7 +62,8 @@ class Form : public Control {
   void Release();
   // Moves the focus to the next (or previous) control that takes it, in tab order.
   void SelectNext(Control* from, bool forward);
-  // Tab, Esc and Enter pressed in a control of the form; true when the form used the key.
+  // Tab (Shift+Tab backwards), Esc and Enter pressed in a control of the form; true when the
+  // form used the key.
   virtual bool DialogKey(Control& from, std::uint16_t key);
 
   CloseEvent OnClose;

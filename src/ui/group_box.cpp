@@ -1,6 +1,8 @@
 // Group boxes, radio groups and panels.
 #include "ui/group_box.h"
 
+#include <algorithm>
+
 #include "ui/button.h"
 
 namespace ornil::ui {
@@ -89,6 +91,17 @@ void RadioGroup::EnabledChanged() {
   GroupBox::EnabledChanged();
   for (RadioButton* b : buttons_)
     b->SetEnabled(Enabled());
+}
+
+void RadioGroup::KeyDown(std::uint16_t& key, ShiftState shift) {
+  GroupBox::KeyDown(key, shift);
+  const int step = key == vk::Up || key == vk::Left      ? -1
+                   : key == vk::Down || key == vk::Right ? 1
+                                                         : 0;
+  if (step == 0 || items_.empty()) return;
+  const int last = static_cast<int>(items_.size()) - 1;
+  SetItemIndex(itemIndex_ < 0 ? 0 : std::clamp(itemIndex_ + step, 0, last));
+  key = 0;
 }
 
 void RadioGroup::FontChanged() {

@@ -1,5 +1,6 @@
 // Containers painted by the toolkit: the group box (etched frame with a caption), the radio group
-// (a group box of radio buttons with one chosen item) and the bevelled panel.
+// (a group box of radio buttons with one chosen item, which the arrow keys change while it has
+// the focus) and the bevelled panel.
 #pragma once
 
 #include <string>
@@ -34,6 +35,7 @@ class RadioGroup : public GroupBox {
   void Resize() override;
   void EnabledChanged() override;
   void FontChanged() override;
+  void KeyDown(std::uint16_t& key, ShiftState shift) override;
 
  private:
   void ArrangeButtons();

@@ -16,8 +16,33 @@ void ListBox::CreateParams(ui::CreateParams& params) {
   params.exStyle = ws::ExClientEdge;
 }
 
+void ListBox::SaveWindowState() {
+  saved_.clear();
+  const int count = Count();
+  for (int i = 0; i < count; ++i)
+    saved_.push_back({Item(i), ItemObject(i)});
+  savedIndex_ = ItemIndex();
+}
+
 void ListBox::WindowCreated() {
   if (ownerDraw_) Perform(lb::SetItemHeight, 0, itemHeight_);
+  if (saved_.empty()) return;
+  for (const Saved& item : saved_) {
+    const auto index =
+        SendToWindow(lb::AddString, 0, reinterpret_cast<std::intptr_t>(item.text.c_str()));
+    if (index >= 0)
+      SendToWindow(lb::SetItemData, static_cast<std::uintptr_t>(index),
+                   reinterpret_cast<std::intptr_t>(item.object));
+  }
+  saved_.clear();
+  SendToWindow(lb::SetCurSel, static_cast<std::uintptr_t>(savedIndex_), 0);
+}
+
+std::intptr_t ListBox::SendToWindow(std::uint32_t msg, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+  Message m{msg, wParam, lParam, 0};
+  DefaultHandler(m);
+  return m.result;
 }
 
 void ListBox::SetOwnerDraw(bool on) {

@@ -1,10 +1,11 @@
 // List boxes: single selection, items that may carry an object, and owner drawing with a fixed
-// item height.
+// item height. Items, objects and selection outlive a change of style that remakes the window.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/control.h"
 
@@ -44,13 +45,23 @@ class ListBox : public Control {
 
  protected:
   void CreateParams(ui::CreateParams& params) override;
+  void SaveWindowState() override;
   void WindowCreated() override;
   void CommandNotify(std::uint16_t code) override;
   void DrawItem(DrawItemRecord& record) override;
 
  private:
+  // Straight to the window class, past WindowProc: putting saved items back is no adding.
+  std::intptr_t SendToWindow(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+
   bool ownerDraw_ = false;
   int itemHeight_ = 13;
+  struct Saved {
+    std::string text;
+    void* object;
+  };
+  std::vector<Saved> saved_;
+  int savedIndex_ = -1;
 };
 
 }  // namespace ornil::ui

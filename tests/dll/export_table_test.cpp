@@ -35,6 +35,8 @@ const std::map<std::string, int> kContract = {
     {"SetOptionsFile", 4},
     {"UpdateValue", 0},
     {"NewValue", 0},
+    {"ViewSetupTable", 12},
+    {"DestroySetupWindow", 0},
     {"ViewAboutProg", 4},
     {"DestroyAboutWindow", 0},
     {"TWindowDividerCreate", 4},
@@ -42,7 +44,8 @@ const std::map<std::string, int> kContract = {
 };
 
 // The pointers to the library's windows, exported as data.
-const std::set<std::string> kDataSymbols = {"_AboutBox", "_EditValueWindow", "_OrnilWindow"};
+const std::set<std::string> kDataSymbols = {"_AboutBox", "_EditValueWindow", "_OrnilWindow",
+                                            "_SetupWindow"};
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
 

@@ -3,6 +3,7 @@
 
 #include "support/sim_world.h"
 #include "unit/ui_parity_script.h"
+#include "unit/ui_setup_parity_script.h"
 
 namespace ornil::ui {
 namespace {
@@ -10,6 +11,15 @@ namespace {
 TEST(Parity, HeadlessBackendGivesTheObservationsOfTheRealWindows) {
   testing::SimWorld world;
   EXPECT_EQ(parity::RunScript(*world.application), parity::ExpectedObservations());
+}
+
+TEST(Parity, HeadlessBackendGivesTheSetupWindowsObservationsOfTheRealWindows) {
+  testing::SimWorld world;
+  const auto hold = [&](bool shift, bool ctrl) {
+    world.backend.SetKeyboardState((shift ? kShiftShift : kShiftNone) |
+                                   (ctrl ? kShiftCtrl : kShiftNone));
+  };
+  EXPECT_EQ(parity::RunSetupScript(*world.application, hold), parity::ExpectedSetupObservations());
 }
 
 }  // namespace

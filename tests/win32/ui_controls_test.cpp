@@ -15,6 +15,7 @@
 #include "ui/menu.h"
 #include "ui/win32/toolkit.h"
 #include "unit/ui_parity_script.h"
+#include "unit/ui_setup_parity_script.h"
 #include "win32/support/ui_fixture.h"
 
 namespace ornil::ui {
@@ -22,6 +23,18 @@ namespace {
 
 TEST_F(Win32Ui, RealWindowsGiveTheObservationsOfTheHeadlessBackend) {
   EXPECT_EQ(parity::RunScript(app), parity::ExpectedObservations());
+}
+
+TEST_F(Win32Ui, RealWindowsGiveTheSetupWindowsObservationsOfTheHeadlessBackend) {
+  // The modifier keys as the thread's keyboard state holds them, which GetKeyState reads.
+  const auto hold = [](bool shift, bool ctrl) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(keys);
+  };
+  EXPECT_EQ(parity::RunSetupScript(app, hold), parity::ExpectedSetupObservations());
 }
 
 std::string TextOf(HWND window) {

@@ -56,6 +56,8 @@ class HeadlessBackend : public Backend {
   const std::vector<MenuEntry>& MenuEntries(Handle menu) const;
   ScrollInfo ScrollOf(Handle window) const;
   void AnswerMessageBox(int button) { answers_.push_back(button); }
+  // The modifier keys the user holds down (the driver presses them around a key).
+  void SetKeyboardState(ShiftState state) { keyboard_ = state; }
   // A device context for an owner-drawn item of a window; `origin` is where the drawing's (0, 0)
   // lies in the window's client area.
   std::uintptr_t NewDeviceContext(Handle window, Point origin = {});
@@ -118,6 +120,7 @@ class HeadlessBackend : public Backend {
   Handle LoadSystemCursor(SystemCursor cursor) override;
   Handle SetCursor(Handle cursor) override;
   Handle GetCapture() override;
+  ShiftState KeyboardState() override { return keyboard_; }
   Rect WorkArea() override;
   std::string ShortDateFormat() override;
   std::string LongDateFormat() override;
@@ -169,6 +172,7 @@ class HeadlessBackend : public Backend {
   std::vector<Handle> cursorLog_;
   int hintShow_ = 0;
   int hintHide_ = 0;
+  ShiftState keyboard_ = kShiftNone;
 };
 
 }  // namespace ornil::ui::headless

@@ -40,6 +40,20 @@ std::uint16_t VirtualKeyOf(char ch) {
 
 constexpr std::uint32_t kSizing = wm::Sizing;
 
+// Holds modifier keys down for as long as it lives.
+class HeldKeys {
+ public:
+  HeldKeys(HeadlessBackend& backend, ShiftState shift) : backend_(backend) {
+    backend_.SetKeyboardState(shift);
+  }
+  ~HeldKeys() { backend_.SetKeyboardState(kShiftNone); }
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
+
+ private:
+  HeadlessBackend& backend_;
+};
+
 struct MinMaxInfo {
   Point reserved, maxSize, maxPosition, minTrackSize, maxTrackSize;
 };
@@ -75,13 +89,16 @@ bool Driver::Focus(Control& control) {
   return true;
 }
 
-bool Driver::TypeChar(Control& control, char ch) {
+bool Driver::TypeChar(Control& control, char ch, ShiftState shift) {
   if (!Focus(control)) return false;
   const Handle window = control.GetHandle();
   const std::uint16_t key = VirtualKeyOf(ch);
-  if (key != 0) Input(window, wm::KeyDown, key, 1);
-  Input(window, wm::Char, static_cast<unsigned char>(ch), 1);
-  if (key != 0) Input(window, wm::KeyUp, key, static_cast<std::intptr_t>(0xC0000001u));
+  {
+    const HeldKeys held(backend_, shift);
+    if (key != 0) Input(window, wm::KeyDown, key, 1);
+    Input(window, wm::Char, static_cast<unsigned char>(ch), 1);
+    if (key != 0) Input(window, wm::KeyUp, key, static_cast<std::intptr_t>(0xC0000001u));
+  }
   ProcessMessages();
   return true;
 }
@@ -92,11 +109,14 @@ bool Driver::Type(Control& control, std::string_view text) {
   return true;
 }
 
-bool Driver::PressKey(Control& control, std::uint16_t key) {
+bool Driver::PressKey(Control& control, std::uint16_t key, ShiftState shift) {
   if (!Focus(control)) return false;
   const Handle window = control.GetHandle();
-  Input(window, wm::KeyDown, key, 1);
-  Input(window, wm::KeyUp, key, static_cast<std::intptr_t>(0xC0000001u));
+  {
+    const HeldKeys held(backend_, shift);
+    Input(window, wm::KeyDown, key, 1);
+    Input(window, wm::KeyUp, key, static_cast<std::intptr_t>(0xC0000001u));
+  }
   ProcessMessages();
   return true;
 }

@@ -31,10 +31,11 @@ class Driver {
   // Keyboard: the control gets the focus first.
   bool Focus(Control& control);
   // Key down, character, key up; Tab, Enter, Esc and Backspace as '\t', '\r', '\x1b', '\b'.
-  bool TypeChar(Control& control, char ch);
+  // `shift`: the modifier keys held down meanwhile (Shift+Tab: '\t' with kShiftShift).
+  bool TypeChar(Control& control, char ch, ShiftState shift = kShiftNone);
   bool Type(Control& control, std::string_view text);
   // A key without a character (arrows, Delete, Insert, F4).
-  bool PressKey(Control& control, std::uint16_t key);
+  bool PressKey(Control& control, std::uint16_t key, ShiftState shift = kShiftNone);
   bool Paste(Control& control, std::string_view text);
 
   // Mouse, in the control's client coordinates; Click aims at its centre.

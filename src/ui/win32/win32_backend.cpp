@@ -573,6 +573,14 @@ Handle Win32Backend::GetCapture() {
   return U(::GetCapture());
 }
 
+ShiftState Win32Backend::KeyboardState() {
+  ShiftState state = kShiftNone;
+  if (GetKeyState(VK_SHIFT) < 0) state |= kShiftShift;
+  if (GetKeyState(VK_CONTROL) < 0) state |= kShiftCtrl;
+  if (GetKeyState(VK_MENU) < 0) state |= kShiftAlt;
+  return state;
+}
+
 Rect Win32Backend::WorkArea() {
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);

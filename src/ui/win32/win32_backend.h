@@ -79,6 +79,7 @@ class Win32Backend : public Backend {
   Handle LoadSystemCursor(SystemCursor cursor) override;
   Handle SetCursor(Handle cursor) override;
   Handle GetCapture() override;
+  ShiftState KeyboardState() override;
   Rect WorkArea() override;
   std::string ShortDateFormat() override;
   std::string LongDateFormat() override;
