@@ -27,6 +27,8 @@ void AddLibraryExports(mb::NativeLibraries& natives) {
   natives.Add(kDll, "NewValue", &::NewValue);
   natives.Add(kDll, "ViewSetupTable", &::ViewSetupTable);
   natives.Add(kDll, "DestroySetupWindow", &::DestroySetupWindow);
+  natives.Add(kDll, "ViewAboutProg", &::ViewAboutProg);
+  natives.Add(kDll, "DestroyAboutWindow", &::DestroyAboutWindow);
 }
 
 void AddWindowsFunctions(mb::NativeLibraries& natives, platform::WindowManager& desktop) {

@@ -453,6 +453,10 @@ bool SimDesktop::DialogMessage(Handle, void*) {
   return false;
 }
 
+bool SimDesktop::TranslateMdiSysAccel(Handle, void*) {
+  return false;
+}
+
 std::unique_ptr<platform::WindowSubclass> SimDesktop::Subclass(
     Handle window, platform::SubclassProcedure procedure) {
   Window* w = Find(window);

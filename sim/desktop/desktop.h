@@ -81,6 +81,7 @@ class SimDesktop : public ui::headless::DesktopLink,
   std::uint32_t WindowThreadId(Handle window) override { return IsWindow(window) ? kThread : 0; }
   std::uint32_t CurrentThreadId() override { return kThread; }
   bool DialogMessage(Handle dialog, void* messageRecord) override;
+  bool TranslateMdiSysAccel(Handle client, void* messageRecord) override;
   std::unique_ptr<platform::WindowSubclass> Subclass(
       Handle window, platform::SubclassProcedure procedure) override;
 

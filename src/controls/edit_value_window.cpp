@@ -3,6 +3,8 @@
 
 #include "text/cp1251.h"
 
+ornil::TEditValueWindow* EditValueWindow = nullptr;
+
 namespace ornil {
 
 namespace {
@@ -23,11 +25,7 @@ TEditValueWindow::TEditValueWindow(ui::Component* owner) : ui::Form(owner) {
   SetText("Новое значение"_cp);
   SetBorderStyle(ui::BorderStyle::Dialog);
   SetPosition(ui::FormPosition::OwnerFormCenter);
-  ui::Font font;
-  font.name = "Arial";
-  font.height = -11;
-  font.charset = ui::kCharsetRussian;
-  SetFont(font);
+  SetFont(ui::RussianArial(11));
   SetClientSize(249, 106);
 
   constexpr ui::Anchors kBottomRight = ui::kAnchorRight | ui::kAnchorBottom;
@@ -48,6 +46,11 @@ TEditValueWindow::TEditValueWindow(ui::Component* owner) : ui::Form(owner) {
     control->OnKeyPress = [this](ui::Component& sender, char& key) { AllKeyPress(sender, key); };
   SetActiveControl(Value);
   FormCreate();
+  ::EditValueWindow = this;
+}
+
+TEditValueWindow::~TEditValueWindow() {
+  if (::EditValueWindow == this) ::EditValueWindow = nullptr;
 }
 
 void TEditValueWindow::FormCreate() {

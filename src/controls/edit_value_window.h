@@ -14,6 +14,7 @@ namespace ornil {
 class TEditValueWindow : public ui::Form {
  public:
   explicit TEditValueWindow(ui::Component* owner);
+  ~TEditValueWindow() override;
 
   // Date mode: only the date picker, and the window as short as it allows.
   void ShowDateEditor();
@@ -37,3 +38,7 @@ class TEditValueWindow : public ui::Form {
 };
 
 }  // namespace ornil
+
+// The edit value window last made and not yet gone, or null; exported as the data symbol
+// _EditValueWindow.
+extern "C" ornil::TEditValueWindow* EditValueWindow;

@@ -1,4 +1,5 @@
-// Start-up and shut-down of the library's modules, in load order and the reverse.
+// Start-up and shut-down of the library's modules: every module's initialisation when the library
+// is loaded, every finalisation when it is unloaded, each in the order the host's link needs.
 #pragma once
 
 namespace ornil {

@@ -38,6 +38,15 @@ std::int32_t ORNIL_API GetCurrentAdditionalWindow();
 void ORNIL_API UpdateValue();
 void ORNIL_API NewValue();
 
+// About window.
+void ORNIL_API ViewAboutProg(const char* productText);
+void ORNIL_API DestroyAboutWindow();
+
+// The divider and the bordered button for callers built against the library's headers: `owner`
+// is one of the library's components, or null for the application object.
+void* ORNIL_API TWindowDividerCreate(void* owner);
+void* ORNIL_API TBorderBitBtnCreate(void* owner);
+
 // Options.
 std::int32_t ORNIL_API SetOptionsFile(const char* path);
 

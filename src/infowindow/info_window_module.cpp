@@ -10,13 +10,14 @@
 #include "ui/application.h"
 #include "ui/cursor.h"
 
+ornil::TOrnilWindow* AliveInfoWindow = nullptr;
+
 namespace ornil {
 
 namespace {
 
 struct InfoWindowModule {
   TOrnilWindow* window = nullptr;
-  TOrnilWindow* alive = nullptr;
   InfoWindowOptions options;
 };
 
@@ -85,11 +86,11 @@ TOrnilWindow*& OrnilWindow() {
 }
 
 TOrnilWindow* AliveOrnilWindow() {
-  return Module().alive;
+  return ::AliveInfoWindow;
 }
 
 void SetAliveOrnilWindow(TOrnilWindow* window) {
-  Module().alive = window;
+  ::AliveInfoWindow = window;
 }
 
 InfoWindowOptions& Options() {

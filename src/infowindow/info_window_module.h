@@ -43,3 +43,7 @@ void UpdateValue();
 void NewValue();
 
 }  // namespace ornil
+
+// The alive info window, or null: exported as the data symbol _OrnilWindow, so that a reader
+// outside the library never finds a window that is gone.
+extern "C" ornil::TOrnilWindow* AliveInfoWindow;

@@ -86,6 +86,8 @@ class WindowManager {
   virtual std::uint32_t CurrentThreadId() = 0;
   // IsDialogMessageA with a message record (see hooks.h); true when the dialog took it.
   virtual bool DialogMessage(WindowHandle dialog, void* messageRecord) = 0;
+  // TranslateMDISysAccel for an MDI client window; true when it took the message.
+  virtual bool TranslateMdiSysAccel(WindowHandle client, void* messageRecord) = 0;
   // Takes over a window's procedure (SetWindowLongA with GWL_WNDPROC) until the result dies.
   virtual std::unique_ptr<WindowSubclass> Subclass(WindowHandle window,
                                                    SubclassProcedure procedure) = 0;

@@ -48,7 +48,11 @@ class Form : public Control {
   void SetParentWindow(Handle window);
   // The window that owns this form natively: ParentWindow, else the application's handle.
   Handle OwnerWindow() const;
+  // The toolkit makes no MDI forms; the translation hook asks as the class library's loop would.
   bool IsMdiFrame() const { return false; }
+  bool IsMdiChild() const { return false; }
+  // The MDI client window of a frame; 0 for any other form.
+  Handle ClientHandle() const { return 0; }
 
   // Shows the form without making it modal, placing it by Position the first time.
   void SetVisible(bool visible) override;

@@ -75,6 +75,16 @@ struct Font {
   bool operator==(const Font&) const = default;
 };
 
+// Arial in the Russian character set, the given number of pixels high: the library's windows'
+// font.
+inline Font RussianArial(int pixels) {
+  Font font;
+  font.name = "Arial";
+  font.height = -pixels;
+  font.charset = kCharsetRussian;
+  return font;
+}
+
 // Which parent edges a control keeps its distance to when the parent is resized.
 enum Anchor : unsigned {
   kAnchorLeft = 1,

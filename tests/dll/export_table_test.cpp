@@ -37,7 +37,15 @@ const std::map<std::string, int> kContract = {
     {"NewValue", 0},
     {"ViewSetupTable", 12},
     {"DestroySetupWindow", 0},
+    {"ViewAboutProg", 4},
+    {"DestroyAboutWindow", 0},
+    {"TWindowDividerCreate", 4},
+    {"TBorderBitBtnCreate", 4},
 };
+
+// The pointers to the library's windows, exported as data.
+const std::set<std::string> kDataSymbols = {"_AboutBox", "_EditValueWindow", "_OrnilWindow",
+                                            "_SetupWindow"};
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
 
@@ -65,6 +73,7 @@ TEST(OrnilDllFile, ExportsExactlyTheAgreedNamesUndecorated) {
   std::set<std::string> expected;
   for (const auto& [name, size] : kContract)
     expected.insert(name);
+  expected.insert(kDataSymbols.begin(), kDataSymbols.end());
   EXPECT_EQ(std::set<std::string>(image->exports.begin(), image->exports.end()), expected);
   EXPECT_EQ(image->exports.size(), expected.size());
 }

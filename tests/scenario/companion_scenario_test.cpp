@@ -13,6 +13,7 @@
 #include "host/error_reporting.h"
 #include "infowindow/info_window_module.h"
 #include "infowindow/ornil_window.h"
+#include "integration/about_box.h"
 #include "setup/setup_module.h"
 #include "setup/setup_window.h"
 #include "sim/data/sample_tables.h"
@@ -67,9 +68,9 @@ TEST(CompanionProgram, SetupAndAboutOpenTheLibrarysWindowsWithTheHandles) {
   EXPECT_EQ(SetupWindow->Link.MapInfoConv(), w.handles.mapInfoConv);
   EXPECT_EQ(SetupWindow->Link.ApplicationConv(), w.handles.applicationConv);
   ASSERT_TRUE(w.companion.Choose("О программе..."_cp));
-  const auto about = w.pending.CallsOf("ViewAboutProg");
-  ASSERT_EQ(about.size(), 1u);
-  EXPECT_EQ(about[0].args[0], "Ornil — информационное окно объектов карты"_cp);
+  ASSERT_NE(AboutBox, nullptr);
+  EXPECT_EQ(AboutBox->ProductName->Text(), "Ornil — информационное окно объектов карты"_cp);
+  EXPECT_TRUE(AboutBox->Visible());
 }
 
 TEST(CompanionProgram, TheMapToolOpensTheInfoWindowForTheRecordUnderTheClick) {
@@ -161,10 +162,13 @@ TEST(CompanionProgram, EndingTheProgramClosesTheWindowsAndUnregisters) {
   const TMapInfo link = w.Link();
   ASSERT_TRUE(w.ClickInfoTool(MapParcels(w), 15, 4, {300, 200}));
   const int conversations = w.dde.OpenConversations();
+  ASSERT_TRUE(w.companion.Choose("О программе..."_cp));
   w.pending.calls.clear();
   ASSERT_TRUE(w.companion.Choose("Выход"_cp));
-  EXPECT_EQ(Names(w.pending.calls), (std::vector<std::string>{"DestroyAboutWindow"}));
+  EXPECT_EQ(AboutBox, nullptr);
+  EXPECT_EQ(SetupWindow, nullptr);
   EXPECT_EQ(AliveOrnilWindow(), nullptr);
+  EXPECT_TRUE(w.pending.calls.empty());
   EXPECT_TRUE(w.companion.Program().Ended());
   EXPECT_TRUE(w.companion.Program().HaltMessage().empty());
   EXPECT_EQ(w.dde.OpenConversations(), conversations - 1) << "no conversation with it is left";
@@ -239,7 +243,7 @@ TEST(CompanionProgram, EachFlavoursDeclarationsFitTheExports) {
       }
     }
     std::sort(standIns.begin(), standIns.end());
-    EXPECT_EQ(standIns, (std::vector<std::string>{"DestroyAboutWindow", "ViewAboutProg"}));
+    EXPECT_TRUE(standIns.empty()) << standIns.front();
   }
 }
 
@@ -259,6 +263,8 @@ TEST(CompanionProgram, The32BitDeclarationsPassWhatTheExportsTake) {
     const auto equals = line.find(" = ");
     if (at == std::string::npos || equals == std::string::npos) continue;
     const std::string name = std::string(text::Trim(line.substr(0, equals)));
+    // For programs built against the library's headers; the companion does not use them.
+    if (name == "TWindowDividerCreate" || name == "TBorderBitBtnCreate") continue;
     const int bytes = std::stoi(line.substr(at + 1));
     auto it = declarations.find(text::Lower(name));
     ASSERT_NE(it, declarations.end()) << name << " is not declared";

@@ -119,6 +119,35 @@ TEST_F(OrnilDll, LoadsAndAnswersWithoutABox) {
   EXPECT_EQ(Call("SetLastMapInfoErrorString", {reinterpret_cast<std::uintptr_t>(text)}).stackDelta,
             0);
   EXPECT_EQ(Call("UnRegisterApplication", {12345}).stackDelta, 0);
+
+  // Owned by the application object, and freed with it when the DLL is unloaded.
+  for (const char* make : {"TWindowDividerCreate", "TBorderBitBtnCreate"}) {
+    const auto control = Call(make, {0});
+    EXPECT_NE(control.value, 0u) << make;
+    EXPECT_EQ(control.stackDelta, 0) << make;
+  }
+  EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+// The About window's exports, and the exported pointer to it, which follows the window.
+TEST_F(OrnilDll, TheAboutWindowComesAndGoesWithItsDataSymbol) {
+  ASSERT_NE(module_, nullptr);
+  ornil::win32test::MessageBoxAnswerer answerer;
+  auto* const* aboutBox = reinterpret_cast<void* const*>(GetProcAddress(module_, "_AboutBox"));
+  ASSERT_NE(aboutBox, nullptr);
+  EXPECT_EQ(*aboutBox, nullptr);
+
+  const char text[] = "Ornil";
+  EXPECT_EQ(Call("ViewAboutProg", {reinterpret_cast<std::uintptr_t>(text)}).stackDelta, 0);
+  EXPECT_NE(*aboutBox, nullptr);
+  EXPECT_NE(FindWindowA(nullptr, "О Программе"_cp), nullptr);
+  EXPECT_EQ(Call("ViewAboutProg", {0}).stackDelta, 0);
+  EXPECT_EQ(Call("DestroyAboutWindow", {}).stackDelta, 0);
+  EXPECT_EQ(*aboutBox, nullptr);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    DispatchMessageA(&msg);
+  EXPECT_EQ(FindWindowA(nullptr, "О Программе"_cp), nullptr);
   EXPECT_TRUE(answerer.Boxes().empty());
 }
 

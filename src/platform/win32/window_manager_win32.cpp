@@ -260,6 +260,9 @@ class Win32WindowManager : public WindowManager {
   bool DialogMessage(WindowHandle dialog, void* messageRecord) override {
     return IsDialogMessageA(H(dialog), static_cast<MSG*>(messageRecord)) != FALSE;
   }
+  bool TranslateMdiSysAccel(WindowHandle client, void* messageRecord) override {
+    return ::TranslateMDISysAccel(H(client), static_cast<MSG*>(messageRecord)) != FALSE;
+  }
   std::unique_ptr<WindowSubclass> Subclass(WindowHandle window,
                                            SubclassProcedure procedure) override {
     HWND hwnd = H(window);
