@@ -2,11 +2,10 @@
 #include "demo/session.h"
 
 #include "controls/border_bound_label.h"
-#include "exports/ornil_exports.h"
 #include "infowindow/info_window_module.h"
 #include "infowindow/ornil_window.h"
+#include "integration/about_box.h"
 #include "platform/seams.h"
-#include "settings/metadata.h"
 #include "setup/new_field_window.h"
 #include "setup/select_table_window.h"
 #include "setup/setup_module.h"
@@ -47,16 +46,12 @@ class Session {
   void ProcessMessages() {
     if (ui::Application* app = ui::Application::Instance()) app->ProcessMessages();
   }
-  TMapInfo Link() const {
-    TMapInfo link;
-    link.SetConversations(handles_.mapInfoConv, handles_.applicationConv, handles_.instance);
-    return link;
-  }
   bool SetupParcels();
   bool OpenInfoWindow(int map, double x, double y);
   bool EditValues();
   bool CreateOwnerInValueList();
   bool SaveRecord();
+  bool ShowAbout();
   // The row of the open info window that shows the column; null when there is none.
   TViewLine* Row(const char* column);
 
@@ -64,7 +59,6 @@ class Session {
   HostScreen& screen_;
   Stage& stage_;
   Summary summary_;
-  sim::Companion::Handles handles_;
   int rowId_ = 2;  // the parcel the user clicks: А-102
 };
 
@@ -81,7 +75,7 @@ Summary Session::Play() {
   mapStatement += "\"";
   Check(mapInfo.Run(mapStatement).ok, "the parcels map does not open");
   const int map = mapInfo.Workspace().FrontWindowId();
-  handles_ = host_.companion.Start();
+  host_.companion.Start();
   if (!host_.companion.Program().Running()) {
     std::string why = host_.companion.Program().HaltMessage();
     for (const auto& note : host_.companion.ShownErrors())
@@ -95,6 +89,7 @@ Summary Session::Play() {
   if (SetupParcels() && OpenInfoWindow(map, 10.0 * rowId_ + 4, 4) && EditValues() &&
       CreateOwnerInValueList())
     SaveRecord();
+  ShowAbout();
 
   Choose("Выход"_cp);
   Check(host_.companion.Program().Ended(), "the companion program did not end");
@@ -282,6 +277,17 @@ bool Session::SaveRecord() {
   window->ButtonSave->OnClick(*window->ButtonSave);
   ProcessMessages();
   return Check(AliveOrnilWindow() == nullptr, "the info window stayed open after saving");
+}
+
+bool Session::ShowAbout() {
+  if (!Choose("О программе..."_cp)) return false;
+  ProcessMessages();
+  if (!Check(AboutBox != nullptr && AboutBox->Visible(), "the About window did not open"))
+    return false;
+  Show("about", "Ornil › О программе...", AboutBox->GetHandle());
+  Click(*AboutBox->OKButton);
+  ProcessMessages();
+  return Check(AboutBox == nullptr || !AboutBox->Visible(), "the About window did not close");
 }
 
 void Session::CountStatements() {
