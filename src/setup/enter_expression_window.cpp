@@ -4,6 +4,8 @@
 #include "setup/setup_forms.h"
 #include "text/cp1251.h"
 
+ornil::TEnterExpressionWindow* EnterExpressionWindow = nullptr;
+
 namespace ornil {
 
 TEnterExpressionWindow::TEnterExpressionWindow(ui::Component* owner) : ui::Form(owner) {
@@ -19,7 +21,12 @@ TEnterExpressionWindow::TEnterExpressionWindow(ui::Component* owner) : ui::Form(
   CancelButton = setup::AddDialogButton(*this, ui::BitButtonKind::Cancel, "Отменить"_cp, 258, 90);
   CancelButton->OnClick = [this](ui::Component&) { Close(); };
   setup::SwallowTabsInEveryControl(*this);
+  ::EnterExpressionWindow = this;
   SetActiveControl(Expression);
+}
+
+TEnterExpressionWindow::~TEnterExpressionWindow() {
+  if (::EnterExpressionWindow == this) ::EnterExpressionWindow = nullptr;
 }
 
 }  // namespace ornil

@@ -12,6 +12,7 @@ namespace ornil {
 class TEnterExpressionWindow : public ui::Form {
  public:
   explicit TEnterExpressionWindow(ui::Component* owner);
+  ~TEnterExpressionWindow() override;
 
   ui::Memo* Expression;
   ui::BitButton* CheckUp;
@@ -23,3 +24,6 @@ class TEnterExpressionWindow : public ui::Form {
 };
 
 }  // namespace ornil
+
+// The expression dialog of the open setup window, or null; exported as _EnterExpressionWindow.
+extern "C" ornil::TEnterExpressionWindow* EnterExpressionWindow;

@@ -4,6 +4,8 @@
 #include "setup/setup_forms.h"
 #include "text/cp1251.h"
 
+ornil::TNewFieldWindow* NewFieldWindow = nullptr;
+
 namespace ornil {
 
 TNewFieldWindow::TNewFieldWindow(ui::Component* owner) : ui::Form(owner) {
@@ -26,12 +28,17 @@ TNewFieldWindow::TNewFieldWindow(ui::Component* owner) : ui::Form(owner) {
   CancelButton = setup::AddDialogButton(*this, ui::BitButtonKind::Cancel, "Отменить"_cp, 210, 88);
   CancelButton->OnClick = [this](ui::Component&) { Close(); };
   setup::SwallowTabsInEveryControl(*this);
+  ::NewFieldWindow = this;
   SetActiveControl(FieldName);
 }
 
 void TNewFieldWindow::DividerCheckClick() {
   // A divider shows no column.
   ColumnName->SetEnabled(!DividerCheck->Checked());
+}
+
+TNewFieldWindow::~TNewFieldWindow() {
+  if (::NewFieldWindow == this) ::NewFieldWindow = nullptr;
 }
 
 }  // namespace ornil

@@ -14,6 +14,7 @@ namespace ornil {
 class TNewFieldWindow : public ui::Form {
  public:
   explicit TNewFieldWindow(ui::Component* owner);
+  ~TNewFieldWindow() override;
 
   ui::Label* Label2;
   ui::Edit* FieldName;
@@ -34,3 +35,6 @@ class TNewFieldWindow : public ui::Form {
 };
 
 }  // namespace ornil
+
+// The field dialog of the open setup window, or null; exported as _NewFieldWindow.
+extern "C" ornil::TNewFieldWindow* NewFieldWindow;

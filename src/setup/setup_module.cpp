@@ -4,9 +4,10 @@
 #include "setup/setup_window.h"
 #include "ui/application.h"
 
+ornil::TSetupWindow* SetupWindow = nullptr;
+
 namespace ornil {
 
-TSetupWindow* SetupWindow = nullptr;
 bool SetupWindowExists = false;
 
 void OpenSetupWindow(std::uint32_t instance, HConv mapInfoConv, HConv applicationConv) {

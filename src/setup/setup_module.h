@@ -7,11 +7,17 @@
 #include "host/dde_connection.h"
 
 namespace ornil {
-
 class TSetupWindow;
+}  // namespace ornil
 
-// The one setup window, or null; cleared when it is destroyed, however that happens.
-extern TSetupWindow* SetupWindow;
+// The one setup window, or null; cleared when it is destroyed, however that happens. Exported as
+// _SetupWindow, hence the C name.
+extern "C" ornil::TSetupWindow* SetupWindow;
+
+namespace ornil {
+
+using ::SetupWindow;
+
 // Whether a setup window exists now.
 extern bool SetupWindowExists;
 

@@ -44,8 +44,9 @@ const std::map<std::string, int> kContract = {
 };
 
 // The pointers to the library's windows, exported as data.
-const std::set<std::string> kDataSymbols = {"_AboutBox", "_EditValueWindow", "_OrnilWindow",
-                                            "_SetupWindow"};
+const std::set<std::string> kDataSymbols = {"_AboutBox",       "_EditValueWindow",
+                                            "_OrnilWindow",    "_SetupWindow",
+                                            "_NewFieldWindow", "_EnterExpressionWindow"};
 
 constexpr bool kIs64Bit = ORNIL_DLL_MACHINE == 0x8664;
 

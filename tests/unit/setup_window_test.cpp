@@ -9,6 +9,8 @@
 #include "infowindow/info_window_module.h"
 #include "infowindow/ornil_window.h"
 #include "platform/ddeml_codes.h"
+#include "setup/enter_expression_window.h"
+#include "setup/new_field_window.h"
 #include "sim/data/sample_tables.h"
 #include "support/setup_fixture.h"
 #include "text/cp1251.h"
@@ -242,10 +244,15 @@ TEST_F(TableSetup, ClosingAsksYesNoCancelAndCancelKeepsTheWindow) {
   EXPECT_TRUE(s->Visible());
   EXPECT_EQ(Read(false).size(), 9u);
   EXPECT_FALSE(HostEnabled());
+  // The exported pointers to the dialogs follow the window that owns them.
+  EXPECT_EQ(::NewFieldWindow, s->NewFieldWindow);
+  EXPECT_EQ(::EnterExpressionWindow, s->EnterExpressionWindow);
 
   user.AnswerMessageBox(ui::id::Yes);
   user.ClickMenu(*s->CloseWindow);
   EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_EQ(::NewFieldWindow, nullptr);
+  EXPECT_EQ(::EnterExpressionWindow, nullptr);
   EXPECT_EQ(Read(false).size(), 8u);
   EXPECT_TRUE(HostEnabled());
   EXPECT_EQ(w.desktop.GetActiveWindow(), w.host.MainWindow());
