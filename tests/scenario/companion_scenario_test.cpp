@@ -27,13 +27,6 @@ namespace {
 
 using namespace std::string_literals;
 
-std::vector<std::string> Names(const std::vector<PendingExports::Call>& calls) {
-  std::vector<std::string> names;
-  for (const auto& c : calls)
-    names.push_back(c.name);
-  return names;
-}
-
 // A map of the parcels over the districts; gives its window id.
 int MapParcels(HostWorld& w) {
   EXPECT_TRUE(w.Link().ExecuteMapBasic("Map from \"Parcels\", \""s + sim::data::kDistricts + "\""));
