@@ -1,8 +1,7 @@
 // A simulated world with MapInfo and the companion in it: the host serves "MapInfo"/"System", our
 // companion program (companion/, run by the host) its program path, the sample tables are open,
 // and the program has started: registered with the library through the exports, its menu and map
-// tool made. The library's window exports still to come answer through recorded stand-ins
-// (`pending`); the program's questions whether the library is busy are recorded with their answers.
+// tool made. The program's questions whether the library is busy are recorded with their answers.
 // The host's main window and its document windows are windows of
 // the simulated desktop: a map or browser window the host opens gets a desktop handle, closing it
 // in the host destroys it there, and destroying it on the desktop (the user closing it) closes it
@@ -22,7 +21,6 @@
 #include "platform/window_manager.h"
 #include "sim/companion/companion.h"
 #include "sim/mapinfo/mapinfo_host.h"
-#include "support/pending_exports.h"
 #include "support/sim_world.h"
 
 namespace ornil::testing {
@@ -36,7 +34,6 @@ struct HostParts {
   std::vector<std::string> libraryAnswers;
   sim::MapInfoHost host;
   sim::Companion companion{host};
-  PendingExports pending{companion.Natives()};
 };
 }  // namespace detail
 
