@@ -40,7 +40,7 @@ class Companion {
   // program's topic. Throws mb::HostError naming the line of anything the host cannot parse.
   void Attach(DdeNetwork& network, SimAtoms& atoms, SimFileSystem& files,
               platform::WindowManager& desktop, Flavour flavour = Flavour::Bits64);
-  // What the program's DLL declarations bind to; stand-ins may be added before Start.
+  // What the program's DLL declarations bind to; a test may add its own functions before Start.
   mb::NativeLibraries& Natives() { return natives_; }
   // Files the program finds besides those of the simulated file system (full paths, letter case
   // ignored).

@@ -18,20 +18,10 @@ void NativeLibraries::Add(std::string_view library, std::string name, NativeFunc
   functions_[KeyOf(library, name)] = std::move(f);
 }
 
-void NativeLibraries::AddFallback(std::string_view library, std::string name, NativeFunction f) {
-  fallbacks_[KeyOf(library, name)] = std::move(f);
-}
-
 const NativeFunction* NativeLibraries::Find(std::string_view library, std::string_view name) const {
   const Key key = KeyOf(library, name);
   if (auto it = functions_.find(key); it != functions_.end()) return &it->second;
-  if (auto it = fallbacks_.find(key); it != fallbacks_.end()) return &it->second;
   return nullptr;
-}
-
-bool NativeLibraries::IsFallback(std::string_view library, std::string_view name) const {
-  const Key key = KeyOf(library, name);
-  return !functions_.contains(key) && fallbacks_.contains(key);
 }
 
 }  // namespace ornil::sim::mb

@@ -101,22 +101,13 @@ class NativeLibraries {
     Add(library, std::move(name), native_detail::Make<R, A...>(f));
   }
 #endif
-  // A stand-in that answers only while no function of that name is added.
-  void AddFallback(std::string_view library, std::string name, NativeFunction f);
-  template <class R, class... A>
-  void AddFallback(std::string_view library, std::string name, std::function<R(A...)> f) {
-    AddFallback(library, std::move(name), native_detail::Make<R, A...>(std::move(f)));
-  }
-
-  // Null when neither a function nor a stand-in has the name.
+  // Null when no function has the name.
   const NativeFunction* Find(std::string_view library, std::string_view name) const;
-  bool IsFallback(std::string_view library, std::string_view name) const;
 
  private:
   using Key = std::pair<std::string, std::string>;
   static Key KeyOf(std::string_view library, std::string_view name);
   std::map<Key, NativeFunction> functions_;
-  std::map<Key, NativeFunction> fallbacks_;
 };
 
 }  // namespace ornil::sim::mb

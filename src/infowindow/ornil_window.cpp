@@ -56,11 +56,7 @@ TOrnilWindow::TOrnilWindow(ui::Component* owner, std::uint32_t instance, HConv m
   SetText("OrnilWindow");
   SetBorderIcons(ui::kBorderIconSystemMenu | ui::kBorderIconMinimize);
   SetBorderStyle(ui::BorderStyle::ToolWindow);
-  ui::Font font;
-  font.name = "Arial";
-  font.charset = ui::kCharsetRussian;
-  font.height = -11;
-  SetFont(font);
+  SetFont(ui::RussianArial(11));
   SetKeyPreview(true);
   SetBounds(293, 154, Width(), Height());
   SetClientSize(446, 281);

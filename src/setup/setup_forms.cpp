@@ -16,20 +16,12 @@ void SwallowTabsBelow(ui::Control& parent) {
 
 }  // namespace
 
-ui::Font WindowFont() {
-  ui::Font font;
-  font.name = "Arial";
-  font.height = -11;
-  font.charset = ui::kCharsetRussian;
-  return font;
-}
-
 void MakeDialog(ui::Form& dialog, const char* caption, int clientWidth, int clientHeight) {
   dialog.SetText(caption);
   dialog.SetBorderStyle(ui::BorderStyle::Dialog);
   dialog.SetBorderIcons(ui::kBorderIconSystemMenu);
   dialog.SetPosition(ui::FormPosition::OwnerFormCenter);
-  dialog.SetFont(WindowFont());
+  dialog.SetFont(ui::RussianArial(11));
   dialog.SetClientSize(clientWidth, clientHeight);
 }
 

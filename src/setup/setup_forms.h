@@ -1,5 +1,5 @@
-// What the setup window and its dialogs share: the font, placing a control on a parent by its
-// design bounds, the dialog frame with its OK and Cancel buttons, and the key-press handler that
+// What the setup window and its dialogs share: placing a control on a parent by its design
+// bounds, the dialog frame with its OK and Cancel buttons, and the key-press handler that
 // keeps the Tab character out of every control.
 #pragma once
 
@@ -7,9 +7,6 @@
 #include "ui/form.h"
 
 namespace ornil::setup {
-
-// Arial, 11 pixels high, Russian character set.
-ui::Font WindowFont();
 
 // A control of the form `parent` is on, placed at its design bounds.
 template <class T>

@@ -55,7 +55,7 @@ TSetupWindow::TSetupWindow(ui::Component* owner, std::uint32_t instance, HConv m
   SetBorderIcons(ui::kBorderIconSystemMenu);
   SetPosition(ui::FormPosition::OwnerFormCenter);
   SetKeyPreview(true);
-  SetFont(setup::WindowFont());
+  SetFont(ui::RussianArial(11));
   BuildMenu();
   // The frame first: anchored controls keep their design places from here on.
   SetClientSize(587, 276);

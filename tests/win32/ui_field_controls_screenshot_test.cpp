@@ -24,14 +24,6 @@
 namespace ornil {
 namespace {
 
-ui::Font Arial() {
-  ui::Font font;
-  font.name = "Arial";
-  font.height = -11;
-  font.charset = ui::kCharsetRussian;
-  return font;
-}
-
 template <class T, class... Args>
 T* Put(ui::Control* parent, int left, int top, int width, int height, Args... args) {
   ui::Component* owner = parent->Owner() != nullptr ? parent->Owner() : parent;
@@ -157,7 +149,7 @@ TEST(FieldControlsScreenshot, EveryKindInEveryState) {
   ui::win32::Win32Backend backend;
   ui::Application app{backend};
   auto* form = ui::Make<ui::Form>(&app);
-  form->SetFont(Arial());
+  form->SetFont(ui::RussianArial(11));
   form->SetText("Поля: обычные, только чтение, отключённые; разделители"_cp);
   form->SetBounds(20, 20, 700, 470);
   auto* fields = Put<ui::GroupBox>(form, 8, 4, 350, 420);
