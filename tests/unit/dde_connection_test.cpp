@@ -7,6 +7,7 @@
 #include "host/errors.h"
 #include "host/mapbasic_link.h"
 #include "platform/ddeml_codes.h"
+#include "sim/dde/dde_network.h"
 #include "support/scripted_peers.h"
 #include "text/cp1251.h"
 
@@ -136,6 +137,37 @@ TEST_F(HostLink, AnExecuteArrivesWholeAndLeavesNoErrorForTheNextOperation) {
   EXPECT_EQ(world.dde.LiveDataHandles(), 0);
   EXPECT_NE(GetMapInfoDdeConv(9), 0u);
   EXPECT_TRUE(world.dialogs.Shown().empty());
+}
+
+// The simulated DDEML keeps the rule the library relies on: a data handle an Execute took over is
+// gone, freeing it again fails, and the failure waits for the next DdeGetLastError of its instance.
+TEST(SimulatedDdeml, AHandleAnExecuteTookOverCannotBeFreedAgainAndItsErrorWaits) {
+  sim::DdeNetwork dde;
+  sim::ScriptedDdeServer server;
+  dde.AddServer("MapInfo", "System", &server);
+  std::uint32_t inst = 0;
+  ASSERT_EQ(dde.DdeInitialize(&inst, nullptr, 0, 0), platform::DMLERR_NO_ERROR);
+  const auto service = dde.DdeCreateStringHandle(inst, "MAPINFO", platform::CP_WINANSI);
+  const auto topic = dde.DdeCreateStringHandle(inst, "system", platform::CP_WINANSI);
+  const auto list = dde.DdeConnectList(inst, service, topic, 0, nullptr);
+  const auto conv = dde.DdeQueryNextServer(list, 0);
+  ASSERT_NE(conv, 0u);
+  const char command[] = "Note 1";
+  const auto data =
+      dde.DdeCreateDataHandle(inst, command, sizeof command, 0, 0, platform::CF_TEXT, 0);
+
+  std::uint32_t result = 0;
+  ASSERT_NE(dde.DdeClientTransaction(reinterpret_cast<const void*>(data), 0xFFFFFFFF, conv, 0,
+                                     platform::CF_TEXT, platform::XTYP_EXECUTE, 1000, &result),
+            0u);
+  EXPECT_EQ(dde.LiveDataHandles(), 0);
+  EXPECT_FALSE(dde.DdeFreeDataHandle(data));
+  // Successful calls in between do not clear it; reading it does.
+  EXPECT_NE(dde.DdeQueryNextServer(list, 0), 0u);
+  EXPECT_EQ(dde.DdeGetLastError(inst), platform::DMLERR_INVALIDPARAMETER);
+  EXPECT_EQ(dde.DdeGetLastError(inst), platform::DMLERR_NO_ERROR);
+  dde.DdeDisconnectList(list);
+  dde.DdeUninitialize(inst);
 }
 
 class Registration : public HostLink {
