@@ -146,26 +146,25 @@ TEST(SimulatedDdeml, AHandleAnExecuteTookOverCannotBeFreedAgainAndItsErrorWaits)
   sim::ScriptedDdeServer server;
   dde.AddServer("MapInfo", "System", &server);
   std::uint32_t inst = 0;
-  ASSERT_EQ(dde.DdeInitialize(&inst, nullptr, 0, 0), platform::DMLERR_NO_ERROR);
-  const auto service = dde.DdeCreateStringHandle(inst, "MAPINFO", platform::CP_WINANSI);
-  const auto topic = dde.DdeCreateStringHandle(inst, "system", platform::CP_WINANSI);
+  ASSERT_EQ(dde.DdeInitialize(&inst, nullptr, 0, 0), dde::DMLERR_NO_ERROR);
+  const auto service = dde.DdeCreateStringHandle(inst, "MAPINFO", dde::CP_WINANSI);
+  const auto topic = dde.DdeCreateStringHandle(inst, "system", dde::CP_WINANSI);
   const auto list = dde.DdeConnectList(inst, service, topic, 0, nullptr);
   const auto conv = dde.DdeQueryNextServer(list, 0);
   ASSERT_NE(conv, 0u);
   const char command[] = "Note 1";
-  const auto data =
-      dde.DdeCreateDataHandle(inst, command, sizeof command, 0, 0, platform::CF_TEXT, 0);
+  const auto data = dde.DdeCreateDataHandle(inst, command, sizeof command, 0, 0, dde::CF_TEXT, 0);
 
   std::uint32_t result = 0;
   ASSERT_NE(dde.DdeClientTransaction(reinterpret_cast<const void*>(data), 0xFFFFFFFF, conv, 0,
-                                     platform::CF_TEXT, platform::XTYP_EXECUTE, 1000, &result),
+                                     dde::CF_TEXT, dde::XTYP_EXECUTE, 1000, &result),
             0u);
   EXPECT_EQ(dde.LiveDataHandles(), 0);
   EXPECT_FALSE(dde.DdeFreeDataHandle(data));
   // Successful calls in between do not clear it; reading it does.
   EXPECT_NE(dde.DdeQueryNextServer(list, 0), 0u);
-  EXPECT_EQ(dde.DdeGetLastError(inst), platform::DMLERR_INVALIDPARAMETER);
-  EXPECT_EQ(dde.DdeGetLastError(inst), platform::DMLERR_NO_ERROR);
+  EXPECT_EQ(dde.DdeGetLastError(inst), dde::DMLERR_INVALIDPARAMETER);
+  EXPECT_EQ(dde.DdeGetLastError(inst), dde::DMLERR_NO_ERROR);
   dde.DdeDisconnectList(list);
   dde.DdeUninitialize(inst);
 }
