@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
   UnloadLibraryModules();
   platform::Install({});
 
+  // A message box the user answers is a step of its own, pictured as the others are.
+  summary.steps = static_cast<int>(stage.Pictures().size());
   for (const auto& f : stage.Failures())
     summary.failures.push_back(f);
   for (const auto* answered : {&dialogs.errors, &boxes.errors})

@@ -1,6 +1,5 @@
 // What the companion program's DLL declarations bind to in the native build: the library's
-// exports (those that exist so far; each further export is one more line), and the few Windows
-// functions the program calls, answered by the simulated desktop.
+// exports, and the few Windows functions the program calls, answered by the simulated desktop.
 #pragma once
 
 #include "platform/window_manager.h"
