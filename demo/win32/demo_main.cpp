@@ -80,6 +80,10 @@ int main(int argc, char** argv) {
 
   // A message box the user answers is a step of its own, pictured as the others are.
   summary.steps = static_cast<int>(stage.Pictures().size());
+  // Fewer pictures than the session's windows means a step never reached the screen.
+  constexpr int kFewestPictures = 8;
+  if (summary.steps < kFewestPictures)
+    summary.failures.push_back("only " + std::to_string(summary.steps) + " screenshots were taken");
   for (const auto& f : stage.Failures())
     summary.failures.push_back(f);
   for (const auto* answered : {&dialogs.errors, &boxes.errors})

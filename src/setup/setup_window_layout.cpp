@@ -146,8 +146,10 @@ void TSetupWindow::BuildLookupOptions() {
       Place<ui::Memo>(*TableFieldOptions, kInputLeft, 115,
                       TableFieldOptions->Width() - kInputLeft - 4, 40, kLeftTopRight);
   AdditionalCondition->SetWantReturns(false);
+  // As wide as the expression dialog's: at 75 pixels the glyph leaves the caption no room in
+  // Arial. The right edge stays where the design puts it.
   CheckUp =
-      Place<ui::BitButton>(*TableFieldOptions, 234, 157, 75, 25, ui::kAnchorTop | ui::kAnchorRight);
+      Place<ui::BitButton>(*TableFieldOptions, 221, 157, 88, 25, ui::kAnchorTop | ui::kAnchorRight);
   CheckUp->SetKind(ui::BitButtonKind::Retry);
   CheckUp->SetText("Проверить"_cp);
   FullValuesVistCreated =

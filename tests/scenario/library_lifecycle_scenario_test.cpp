@@ -1,6 +1,7 @@
-// The library's whole life in the simulated host: unloading it while an info window and the About
-// window are open leaves no window, hook, DDEML instance, host variable or temporary table behind,
-// gives the host its windows back and shows nothing; loading it again works as the first time.
+// The library's whole life in the simulated host: unloading it while an info window, the setup
+// window and the About window are open leaves no window, hook, DDEML instance, host variable or
+// temporary table behind, gives the host its windows back and shows nothing; loading it again works
+// as the first time.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +12,9 @@
 #include "infowindow/info_window_module.h"
 #include "integration/about_box.h"
 #include "integration/events_translator.h"
+#include "setup/select_table_window.h"
+#include "setup/setup_module.h"
+#include "setup/setup_window.h"
 #include "sim/data/sample_tables.h"
 #include "support/host_world.h"
 #include "text/cp1251.h"
@@ -60,6 +64,12 @@ TEST_F(LibraryLife, UnloadingWithWindowsOpenLeavesNothingBehind) {
   const auto mapWindows = VisibleWindows();
   ASSERT_TRUE(w.ClickInfoTool(w.host.Workspace().FrontWindowId(), 15, 4, {300, 200}));
   ASSERT_NE(AliveOrnilWindow(), nullptr);
+  ASSERT_TRUE(w.companion.Choose("Настройка таблицы..."_cp));
+  ASSERT_NE(SetupWindow, nullptr);
+  TSelectTableWindow& tableDialog = *SetupWindow->SelectTableWindow;
+  w.user.SelectItem(*tableDialog.ComboBox1, tableDialog.ComboBox1->IndexOf(sim::data::kParcels));
+  w.user.Click(*tableDialog.OkButton);
+  ASSERT_TRUE(w.desktop.IsWindowVisible(SetupWindow->GetHandle()));
   ASSERT_TRUE(w.companion.Choose("О программе..."_cp));
   ASSERT_NE(AboutBox, nullptr);
   ASSERT_EQ(w.dde.Instances(), 1);
@@ -69,6 +79,8 @@ TEST_F(LibraryLife, UnloadingWithWindowsOpenLeavesNothingBehind) {
   Unload();
   EXPECT_EQ(AliveOrnilWindow(), nullptr);
   EXPECT_EQ(AboutBox, nullptr);
+  EXPECT_EQ(SetupWindow, nullptr);
+  EXPECT_FALSE(SetupWindowExists);
   EXPECT_EQ(w.dde.Instances(), 0);
   EXPECT_EQ(w.desktop.HookCount(platform::HookKind::GetMsg), 0u);
   EXPECT_EQ(w.desktop.HookCount(platform::HookKind::CallWndProc), 0u);
