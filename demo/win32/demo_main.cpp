@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <string>
 
 #include "demo/answering_dialogs.h"
 #include "demo/demo_host.h"
