@@ -2,6 +2,7 @@
 #include "demo/demo_host.h"
 
 #include "sim/data/sample_tables.h"
+#include "ui/messages.h"
 
 namespace ornil::demo {
 
@@ -13,8 +14,7 @@ void DemoHost::Attach(sim::DdeNetwork& dde, sim::SimAtoms& atoms, sim::SimFileSy
   ws.onWindowOpened = [&screen](const sim::mb::HostWindow& w) { return screen.OpenDocument(w); };
   ws.onWindowClosed = [&screen](const sim::mb::HostWindow& w) { screen.CloseDocument(w); };
   ws.onWindowRetitled = [&windows](const sim::mb::HostWindow& w) {
-    constexpr std::uint32_t kSetText = 0x000C;
-    windows.Send(w.handle, kSetText, 0, reinterpret_cast<std::intptr_t>(w.title.c_str()));
+    windows.Send(w.handle, ui::wm::SetText, 0, reinterpret_cast<std::intptr_t>(w.title.c_str()));
   };
   host.Attach(dde);
   sim::data::AddSampleTables(host);

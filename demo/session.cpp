@@ -14,12 +14,11 @@
 #include "text/cp1251.h"
 #include "ui/application.h"
 #include "ui/edit.h"
+#include "ui/messages.h"
 
 namespace ornil::demo {
 
 namespace {
-
-constexpr std::uint32_t kWmClose = 0x0010;
 
 class Session {
  public:
@@ -102,9 +101,12 @@ Summary Session::Play() {
 void Click(ui::Control& control) {
   if (control.OnClick) control.OnClick(control);
 }
-void Pick(ui::ComboBox& combo, const std::string& item) {
-  combo.SetItemIndex(combo.IndexOf(item));
+void Pick(ui::ComboBox& combo, int index) {
+  combo.SetItemIndex(index);
   if (combo.OnSelect) combo.OnSelect(combo);
+}
+void Pick(ui::ComboBox& combo, const std::string& item) {
+  Pick(combo, combo.IndexOf(item));
 }
 void Pick(ui::ListBox& list, int index) {
   list.SetItemIndex(index);
@@ -163,8 +165,7 @@ bool Session::SetupParcels() {
   };
   // The floors from a fixed list.
   if (!select("Этажность"_cp)) return false;
-  s.FieldType->SetItemIndex(2);
-  if (s.FieldType->OnSelect) s.FieldType->OnSelect(*s.FieldType);
+  Pick(*s.FieldType, 2);
   s.ValueList->InsertRow("1", "одноэтажный"_cp, true);
   s.ValueList->InsertRow("2", "двухэтажный"_cp, true);
   s.ValueList->InsertRow("3", "трёхэтажный"_cp, true);
@@ -176,8 +177,7 @@ bool Session::SetupParcels() {
   if (s.CustomDateFormat->OnChange) s.CustomDateFormat->OnChange(*s.CustomDateFormat);
   // The owner from the owners table.
   if (!select("Владелец"_cp)) return false;
-  s.FieldType->SetItemIndex(1);
-  if (s.FieldType->OnSelect) s.FieldType->OnSelect(*s.FieldType);
+  Pick(*s.FieldType, 1);
   Pick(*s.ValuesTableName, sim::data::kOwners);
   Pick(*s.ValueColumn, "ФИО"_cp);
   Pick(*s.ViewedColumn, "ФИО"_cp);
@@ -185,7 +185,7 @@ bool Session::SetupParcels() {
   Show("setup_lookup", "Владелец: значение из таблицы владельцев", s.GetHandle());
 
   // Closing asks whether to save; the user says yes.
-  platform::Current().windows->Send(s.GetHandle(), kWmClose, 0, 0);
+  platform::Current().windows->Send(s.GetHandle(), ui::wm::Close, 0, 0);
   ProcessMessages();
   return Check(SetupWindow == nullptr, "the setup window did not close") &&
          Check(host_.host.TableNamed(sim::data::kParcels).Meta().Size() > 0,
@@ -252,7 +252,7 @@ bool Session::CreateOwnerInValueList() {
   const char* newOwner = "Новикова Мария Павловна"_cp;
   edit.Value->SetText(newOwner);
   Show("new_owner", "Команда «Создать значение» на панели Ornil: новый владелец", edit.GetHandle());
-  edit.OkButton->OnClick(*edit.OkButton);
+  Click(*edit.OkButton);
   ProcessMessages();
 
   // The user picks the new owner in the list and closes it.
@@ -265,7 +265,7 @@ bool Session::CreateOwnerInValueList() {
   if (!Check(listRow != 0, "the new owner is not in the list")) return false;
   host_.host.UserClickBrowserRow(list->id, listRow);
   Show("owner_picked", "Новый владелец выбран в списке", window->ValueListWindow);
-  platform::Current().windows->Send(window->ValueListWindow, kWmClose, 0, 0);
+  platform::Current().windows->Send(window->ValueListWindow, ui::wm::Close, 0, 0);
   ProcessMessages();
   return Check(!window->ValueListOpen() && lookup->Text() == newOwner,
                "closing the list did not put the new owner in the row");
@@ -274,7 +274,7 @@ bool Session::CreateOwnerInValueList() {
 bool Session::SaveRecord() {
   TOrnilWindow* window = AliveOrnilWindow();
   Show("before_save", "Владелец в информационном окне; сохранение", window->GetHandle());
-  window->ButtonSave->OnClick(*window->ButtonSave);
+  Click(*window->ButtonSave);
   ProcessMessages();
   return Check(AliveOrnilWindow() == nullptr, "the info window stayed open after saving");
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "text/cp1251.h"
+#include "ui/win32/gdi_objects.h"
 
 namespace ornil::demo {
 
@@ -21,22 +22,8 @@ constexpr int kFrameWidth = 1000, kFrameHeight = 720;
 constexpr int kPadButton = 26;
 constexpr UINT kFirstMenuCommand = 1000;
 
-constexpr int kPixelsPerInch = 96;
-
-int Pixels(std::optional<double> inches, int fallback) {
-  return inches ? static_cast<int>(*inches * kPixelsPerInch) : fallback;
-}
-
-struct GdiObject {
-  HGDIOBJ object;
-  ~GdiObject() { DeleteObject(object); }
-};
-struct Selected {
-  HDC dc;
-  HGDIOBJ old;
-  Selected(HDC d, HGDIOBJ o) : dc(d), old(SelectObject(d, o)) {}
-  ~Selected() { SelectObject(dc, old); }
-};
+using ui::win32::GdiObject;
+using ui::win32::SelectedObject;
 
 void RegisterClass(const char* name, HBRUSH background) {
   WNDCLASSA c{};
@@ -115,10 +102,10 @@ platform::WindowHandle HostFrame::OpenDocument(const sim::mb::HostWindow& window
   // Places and sizes are in inches from the client area the window belongs to. The library's
   // helper map asks for a place far off the screen, so it is never seen, as in MapInfo.
   const int offset = floating ? 0 : 24 * (cascade_++ % 6);
-  const int left = Pixels(window.x, floating ? 380 : 12 + offset);
-  const int top = Pixels(window.y, floating ? 160 : 12 + offset);
-  const int width = Pixels(window.width, window.type == sim::mb::kMapWindow ? 620 : 520);
-  const int height = Pixels(window.height, floating ? 300 : 420);
+  const int left = sim::mb::PixelsOf(window.x, floating ? 380 : 12 + offset);
+  const int top = sim::mb::PixelsOf(window.y, floating ? 160 : 12 + offset);
+  const int width = sim::mb::PixelsOf(window.width, window.type == sim::mb::kMapWindow ? 620 : 520);
+  const int height = sim::mb::PixelsOf(window.height, floating ? 300 : 420);
   HWND w = nullptr;
   if (floating) {
     POINT origin{0, 0};
@@ -204,7 +191,7 @@ void HostFrame::PaintMap(HDC dc, const RECT& client, const sim::mb::HostWindow& 
     for (const auto& [row, box] : t->objects) {
       GdiObject brush{CreateSolidBrush(Fill(layer, row))};
       GdiObject pen{CreatePen(PS_SOLID, layer == 0 ? 2 : 1, RGB(90, 90, 90))};
-      Selected b(dc, brush.object), p(dc, pen.object);
+      SelectedObject b(dc, brush.object), p(dc, pen.object);
       const POINT a = view.ToClient(box.x1, box.y2), z = view.ToClient(box.x2, box.y1);
       Rectangle(dc, a.x, a.y, z.x, z.y);
       // The label: the row's second column (a parcel's number, a district's name).
@@ -255,7 +242,7 @@ void HostFrame::PaintBrowser(HDC dc, const RECT& client, const sim::mb::HostWind
       Text(dc, c * columnWidth + 4, y + 3, sim::mb::ToText(t->Cell(row, c)));
   }
   GdiObject grid{CreatePen(PS_SOLID, 1, RGB(192, 192, 192))};
-  Selected p(dc, grid.object);
+  SelectedObject p(dc, grid.object);
   for (int row = 1; row <= t->RowCount() + 1; ++row) {
     MoveToEx(dc, 0, row * rowHeight, nullptr);
     LineTo(dc, client.right, row * rowHeight);
@@ -346,7 +333,7 @@ LRESULT HostFrame::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
       RECT client{};
       GetClientRect(window, &client);
       {
-        Selected f(dc, font_);
+        SelectedObject f(dc, font_);
         if (window == pad_) {
           PaintPad(dc, client);
         } else if (const sim::mb::HostWindow* doc = Document(window)) {

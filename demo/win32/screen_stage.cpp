@@ -101,11 +101,11 @@ void ScreenStage::Show(const std::string& step, const std::string& title,
   area.right = std::min<LONG>(area.right, GetSystemMetrics(SM_CXSCREEN));
   area.bottom = std::min<LONG>(area.bottom, GetSystemMetrics(SM_CYSCREEN));
   if (!ShowsOnTop(Hwnd(window), shown)) {
-    char name[64] = "", over[64] = "";
-    GetClassNameA(Hwnd(window), name, sizeof name);
+    char itsClass[64] = "", overClass[64] = "";
+    GetClassNameA(Hwnd(window), itsClass, sizeof itsClass);
     const POINT centre{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
-    GetClassNameA(GetAncestor(WindowFromPoint(centre), GA_ROOT), over, sizeof over);
-    fail(std::string("its window (") + name + ") is hidden under another (" + over + ")");
+    GetClassNameA(GetAncestor(WindowFromPoint(centre), GA_ROOT), overClass, sizeof overClass);
+    fail(std::string("its window (") + itsClass + ") is hidden under another (" + overClass + ")");
   }
 
   ui::win32::ScreenPixels shot;

@@ -49,6 +49,12 @@ struct HostWindow {
   bool viewChangedUnseen = false;
 };
 
+// A place or size of a host window on a 96-dpi screen: inches as pixels, or the host's own choice.
+inline int PixelsOf(std::optional<double> inches, int hostsChoice) {
+  constexpr int kPixelsPerInch = 96;
+  return inches ? static_cast<int>(*inches * kPixelsPerInch) : hostsChoice;
+}
+
 // Something that happened in the host which running MapBasic programs hear of through their
 // handlers; `info` holds what CommandInfo answers inside the handler.
 struct HostEvent {

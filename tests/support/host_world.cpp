@@ -2,6 +2,7 @@
 #include "support/host_world.h"
 
 #include "sim/data/sample_tables.h"
+#include "ui/messages.h"
 
 namespace ornil::testing {
 
@@ -26,17 +27,6 @@ bool HostWorld::ClickInfoTool(int mapWindow, double x, double y, platform::Scree
   return companion.ClickInfoTool(mapWindow, x, y);
 }
 
-namespace {
-
-constexpr int kPixelsPerInch = 96;
-constexpr std::uint32_t kSetText = 0x000C;
-
-int Pixels(std::optional<double> inches, int fallback) {
-  return inches ? static_cast<int>(*inches * kPixelsPerInch) : fallback;
-}
-
-}  // namespace
-
 void HostWorld::PutHostWindowsOnTheDesktop() {
   auto& ws = host.Workspace();
   ws.mainWindow =
@@ -54,9 +44,9 @@ void HostWorld::PutHostWindowsOnTheDesktop() {
     const char* className = w.type == sim::mb::kMapWindow ? "MapInfoMapper" : "MapInfoBrowser";
     const bool floating =
         w.style == sim::mb::kStylePopup || w.style == sim::mb::kStylePopupFullCaption;
-    const int left = Pixels(w.x, 100), top = Pixels(w.y, 100);
-    platform::ScreenRect rect{left, top, left + Pixels(w.width, 400),
-                              top + Pixels(w.height, 300)};
+    const int left = sim::mb::PixelsOf(w.x, 100), top = sim::mb::PixelsOf(w.y, 100);
+    platform::ScreenRect rect{left, top, left + sim::mb::PixelsOf(w.width, 400),
+                              top + sim::mb::PixelsOf(w.height, 300)};
     if (floating) {
       const std::uintptr_t owner = w.parent != 0 ? w.parent : ws.mainWindow;
       platform::ScreenRect mainRect;
@@ -70,7 +60,7 @@ void HostWorld::PutHostWindowsOnTheDesktop() {
                                    child ? w.parent : ws.mdiClientWindow);
   };
   ws.onWindowRetitled = [&screen](const sim::mb::HostWindow& w) {
-    screen.Send(w.handle, kSetText, 0, reinterpret_cast<std::intptr_t>(w.title.c_str()));
+    screen.Send(w.handle, ui::wm::SetText, 0, reinterpret_cast<std::intptr_t>(w.title.c_str()));
   };
   // The user closing a document window destroys it on the desktop; the host then forgets it.
   desktop.onWindowDestroyed = [&mapInfo](std::uintptr_t handle) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ui/messages.h"
+#include "ui/win32/gdi_objects.h"
 #include "ui/win32/win32_backend.h"
 
 namespace ornil::ui::win32 {
@@ -15,17 +16,6 @@ namespace {
 RECT ToRect(const Rect& r) {
   return {r.left, r.top, r.right, r.bottom};
 }
-
-// A GDI object deleted when it goes.
-struct GdiObject {
-  HGDIOBJ object;
-  explicit GdiObject(HGDIOBJ o) : object(o) {}
-  ~GdiObject() {
-    if (object != nullptr) DeleteObject(object);
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-};
 
 }  // namespace
 
@@ -61,10 +51,9 @@ void GdiCanvas::FrameRect(const Rect& rect, Color color) {
 
 void GdiCanvas::Line(Point from, Point to, Color color, int width) {
   GdiObject pen(CreatePen(PS_SOLID, width, backend_.ResolveColor(color)));
-  const HGDIOBJ old = SelectObject(dc_, pen.object);
+  SelectedObject selected(dc_, pen.object);
   MoveToEx(dc_, from.x, from.y, nullptr);
   LineTo(dc_, to.x, to.y);
-  SelectObject(dc_, old);
 }
 
 void GdiCanvas::DrawEdge(const Rect& rect, std::uint32_t edges, std::uint32_t sides) {
@@ -109,16 +98,14 @@ void GdiCanvas::DrawPixels(const Rect& dest, int width, int height, const std::u
                   pixels, &info, DIB_RGB_COLORS, SRCCOPY);
     return;
   }
-  HDC memory = CreateCompatibleDC(dc_);
+  MemoryDc memory(dc_);
   GdiObject bitmap(CreateCompatibleBitmap(dc_, width, height));
   SetDIBits(dc_, static_cast<HBITMAP>(bitmap.object), 0, static_cast<UINT>(height), pixels, &info,
             DIB_RGB_COLORS);
-  const HGDIOBJ old = SelectObject(memory, bitmap.object);
+  SelectedObject selected(memory.dc, bitmap.object);
   const std::uint32_t key = pixels[static_cast<std::size_t>(height - 1) * width];
-  GdiTransparentBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), memory, 0, 0, width,
+  GdiTransparentBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), memory.dc, 0, 0, width,
                     height, RGB(key >> 16, (key >> 8) & 0xFF, key & 0xFF));
-  SelectObject(memory, old);
-  DeleteDC(memory);
 }
 
 void GdiCanvas::ExcludeClipRect(const Rect& rect) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/png_writer.h"
+#include "ui/win32/gdi_objects.h"
 #include "ui/win32/screenshot.h"
 
 namespace ornil::ui::win32 {
@@ -22,16 +23,6 @@ void Pump() {
 struct ScreenDc {
   HDC dc = GetDC(nullptr);
   ~ScreenDc() { ReleaseDC(nullptr, dc); }
-};
-struct MemoryDc {
-  HDC dc;
-  explicit MemoryDc(HDC like) : dc(CreateCompatibleDC(like)) {}
-  ~MemoryDc() { DeleteDC(dc); }
-};
-struct Bitmap {
-  HBITMAP bitmap;
-  Bitmap(HDC like, int w, int h) : bitmap(CreateCompatibleBitmap(like, w, h)) {}
-  ~Bitmap() { DeleteObject(bitmap); }
 };
 
 }  // namespace
@@ -53,11 +44,12 @@ bool CaptureScreen(const Rect& area, ScreenPixels& captured) {
   if (width <= 0 || height <= 0) return false;
   ScreenDc screen;
   MemoryDc memory(screen.dc);
-  Bitmap bitmap(screen.dc, width, height);
-  const HGDIOBJ old = SelectObject(memory.dc, bitmap.bitmap);
-  const BOOL copied =
-      BitBlt(memory.dc, 0, 0, width, height, screen.dc, area.left, area.top, SRCCOPY);
-  SelectObject(memory.dc, old);
+  GdiObject bitmap(CreateCompatibleBitmap(screen.dc, width, height));
+  BOOL copied;
+  {
+    SelectedObject selected(memory.dc, bitmap.object);
+    copied = BitBlt(memory.dc, 0, 0, width, height, screen.dc, area.left, area.top, SRCCOPY);
+  }
   if (!copied) return false;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -67,8 +59,8 @@ bool CaptureScreen(const Rect& area, ScreenPixels& captured) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  if (GetDIBits(memory.dc, bitmap.bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
-                DIB_RGB_COLORS) == 0)
+  if (GetDIBits(memory.dc, static_cast<HBITMAP>(bitmap.object), 0, static_cast<UINT>(height),
+                pixels.data(), &info, DIB_RGB_COLORS) == 0)
     return false;
   for (auto& p : pixels)
     p &= 0x00FFFFFF;  // BGRA in memory reads as 0xAARRGGBB
